@@ -1,0 +1,151 @@
+// File access for the data directory.
+#include "store/data_dir.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ambon {
+
+namespace {
+
+// Writes all bytes to a file descriptor, retrying short writes.
+bool writeFully(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string DataDir::fullPath(const std::string& name) const {
+    return (dir_ / name).string();
+}
+
+bool DataDir::exists(const std::string& name) const {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(file(name), ec);
+}
+
+std::uint64_t DataDir::fileSize(const std::string& name) const {
+    std::error_code ec;
+    auto p = file(name);
+    if (!std::filesystem::is_regular_file(p, ec)) return 0;
+    auto size = std::filesystem::file_size(p, ec);
+    return ec ? 0 : size;
+}
+
+std::optional<Bytes> DataDir::readAll(const std::string& name) const {
+    int fd = ::open(file(name).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    Bytes bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    std::uint8_t buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    ::close(fd);
+    return bytes;
+}
+
+std::optional<Bytes> DataDir::readAt(const std::string& name, std::uint64_t offset,
+                                     std::size_t count) const {
+    int fd = ::open(file(name).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    Bytes bytes(count);
+    std::size_t got = 0;
+    while (got < count) {
+        ssize_t n = ::pread(fd, bytes.data() + got, count - got,
+                            static_cast<off_t>(offset + got));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(got);
+    return bytes;
+}
+
+bool DataDir::writeWhole(const std::string& name, std::span<const std::uint8_t> bytes) const {
+    if (readOnly_) return false;
+    auto target = file(name);
+    auto temp = dir_ / ("." + name + ".tmp");
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = writeFully(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok) {
+        // Keep the permissions of the file being replaced.
+        struct stat st{};
+        if (::stat(target.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
+        ok = ::rename(temp.c_str(), target.c_str()) == 0;
+    }
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+bool DataDir::writeWhole(const std::string& name, const std::string& text) const {
+    return writeWhole(name, std::span<const std::uint8_t>(
+                                reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+bool DataDir::writeAt(const std::string& name, std::uint64_t offset,
+                      std::span<const std::uint8_t> bytes, bool create) const {
+    if (readOnly_) return false;
+    int flags = O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0);
+    int fd = ::open(file(name).c_str(), flags, 0644);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    bool ok = true;
+    while (done < bytes.size()) {
+        ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                             static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    return ok;
+}
+
+bool DataDir::remove(const std::string& name) const {
+    if (readOnly_) return false;
+    return ::unlink(file(name).c_str()) == 0;
+}
+
+bool DataDir::rename(const std::string& from, const std::string& to) const {
+    if (readOnly_) return false;
+    return ::rename(file(from).c_str(), file(to).c_str()) == 0;
+}
+
+}  // namespace ambon
