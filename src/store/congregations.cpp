@@ -1,0 +1,144 @@
+// The congregation table and "cong.dat".
+#include "store/congregations.h"
+
+#include <algorithm>
+
+#include "resources/string_table.h"
+
+namespace ambon {
+
+namespace {
+constexpr std::size_t kBlock = CongregationRecord::kSize;
+}
+
+int weekdayIndexOfStored(int stored) { return stored == 0 ? 6 : stored - 1; }
+
+std::uint8_t storedWeekdayOfIndex(int index) {
+    return static_cast<std::uint8_t>(index >= 6 || index < 0 ? 0 : index + 1);
+}
+
+void Congregations::clear() {
+    entries_.clear();
+    congBlocks_ = 0;
+}
+
+void Congregations::load() {
+    clear();
+    const DataDir& dir = io_.dir();
+    const std::string name = files::congs();
+    auto bytes = dir.readAll(name);
+    if (!bytes) {
+        // The new file holds its header block, so the first congregation gets block 1.
+        if (!dir.readOnly()) {
+            RecordBytes<kBlock> header{};
+            if (dir.writeWhole(name, header)) congBlocks_ = 1;
+        }
+        return;
+    }
+    std::size_t blocks = std::min<std::size_t>((bytes->size() + kBlock - 1) / kBlock, 0xFFFF);
+    for (std::size_t k = 1; k < blocks; ++k) {
+        std::size_t offset = k * kBlock;
+        auto record = CongregationRecord::decode(
+            std::span(bytes->data() + offset, std::min(kBlock, bytes->size() - offset)));
+        if (record.congId == 0) continue;
+        entries_.emplace_back();
+        refreshCongregationEntry(entries_.size() - 1, static_cast<std::uint16_t>(k), record);
+    }
+    congBlocks_ = static_cast<std::uint16_t>(blocks);
+    if (entries_.size() > 1) sortCongregations();
+}
+
+std::uint16_t Congregations::readCongregation(std::size_t index, CongregationRecord& out) const {
+    out = CongregationRecord{};
+    if (index >= entries_.size()) return 0;
+    const CongregationEntry& e = entries_[index];
+    if (e.slot == 0) return 0;
+    auto bytes = io_.dir().readAt(files::congs(), std::uint64_t{e.slot} * kBlock, kBlock);
+    if (!bytes) return 0;
+    auto record = CongregationRecord::decode(*bytes);
+    if (record.congId != e.congId) return 0;
+    out = record;
+    return e.slot;
+}
+
+bool Congregations::writeCongregationSlot(std::uint16_t slot,
+                                          const CongregationRecord& record) const {
+    // Block 0 is the header and never holds a congregation.
+    if (slot == 0) return false;
+    auto bytes = record.encode();
+    return io_.writeAt(files::congs(), std::uint64_t{slot} * kBlock, bytes);
+}
+
+std::size_t Congregations::addCongregation(CongregationRecord record) {
+    std::uint16_t slot = 0;
+    auto bytes = entries_.empty() ? std::nullopt : io_.dir().readAll(files::congs());
+    if (!bytes) {
+        slot = static_cast<std::uint16_t>(entries_.size() + 1);
+    } else {
+        slot = congBlocks_;
+        for (std::uint16_t k = 1; k < congBlocks_; ++k) {
+            std::size_t offset = std::size_t{k} * kBlock;
+            if (offset >= bytes->size() ||
+                CongregationRecord::decode(
+                    std::span(bytes->data() + offset, std::min(kBlock, bytes->size() - offset)))
+                        .congId == 0) {
+                slot = k;
+                break;
+            }
+        }
+    }
+    record.congId = static_cast<std::int16_t>(slot);
+    writeCongregationSlot(slot, record);
+    if (slot >= congBlocks_) ++congBlocks_;
+    entries_.emplace_back();
+    refreshCongregationEntry(entries_.size() - 1, slot, record);
+    return entries_.size() - 1;
+}
+
+void Congregations::updateCongregation(std::size_t index, const CongregationRecord& record) const {
+    if (index >= entries_.size() || entries_[index].slot == 0) return;
+    auto bytes = record.encode();
+    io_.dir().writeAt(files::congs(), std::uint64_t{entries_[index].slot} * kBlock, bytes);
+}
+
+void Congregations::refreshCongregationEntry(std::size_t index, std::uint16_t slot,
+                                             const CongregationRecord& record) {
+    CongregationEntry& e = entries_[index];
+    e.name = record.name;
+    e.congId = record.congId;
+    e.circuitId = record.circuitId;
+    e.elderCoordinatorId = record.elderCoordinatorId;
+    e.talkCoordinatorId = record.talkCoordinatorId;
+    e.secretaryId = record.secretaryId;
+    e.meetingTimeOdd = record.meetingTimeOdd;
+    e.meetingTimeEven = record.meetingTimeEven;
+    e.meetingDayOdd = record.meetingDayOdd;
+    e.meetingDayEven = record.meetingDayEven;
+    e.slot = slot;
+}
+
+void Congregations::removeEntry(std::size_t index) {
+    if (index < entries_.size()) entries_.erase(entries_.begin() + static_cast<long>(index));
+}
+
+std::size_t Congregations::findCongregation(std::int16_t congId) const {
+    if (congId == 0) return 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].congId == congId) return i + 1;
+    return 0;
+}
+
+std::string Congregations::congregationName(std::size_t index, bool withPrefix) const {
+    if (index >= entries_.size()) return {};
+    if (!withPrefix) return entries_[index].name;
+    return std::string(stringText(1057)) + " - " + entries_[index].name;
+}
+
+void Congregations::sortCongregations() {
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [&](const CongregationEntry& a, const CongregationEntry& b) {
+                         return order_.less(a.name, b.name);
+                     });
+}
+
+}  // namespace ambon
