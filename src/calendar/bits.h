@@ -9,11 +9,12 @@ namespace ambon {
 
 using TalkSet = std::array<std::uint8_t, 32>;
 
-// Bit number b (0..255) of a set.
+// Bit number b (0..255) of a set; a number outside the set reads as clear and is not set.
 bool testBit(const TalkSet& set, int bit);
 void setBit(TalkSet& set, int bit, bool on);
 int countBits(const TalkSet& set);
 
+// Bit 0..15 of a flag word; other numbers read as clear and change nothing.
 bool testFlag(std::uint16_t word, int bit);
 void setFlag(std::uint16_t& word, int bit, bool on);
 

@@ -27,7 +27,8 @@ struct DateContext {
 // 1 (odd) or 0 (even) for the week with index i.
 int yearParity(const DateContext& ctx, int weekIndex);
 // The meeting in the week that begins on Monday d; weekday 0 = the home meeting day,
-// 2..8 = Monday..Sunday, 1 = Sunday.
+// 2..8 = Monday..Sunday, 1 = Sunday. The offset from the Monday is kept to 0..6 days, so
+// an out-of-range weekday or meeting day never leaves the week.
 DateCode meetingDate(const DateContext& ctx, const DateCode& d, int weekday);
 // The calendar year in which the home meeting of week index i falls.
 int meetingYear(const DateContext& ctx, int weekIndex);

@@ -15,15 +15,15 @@ std::string loadText(int id, int second);
 std::string formatText(const std::string& t1, int id);
 std::string formatText(const std::string& t1, int id, const std::string& t2);
 // Replaces every "%1" (and "%2") in a pattern.
-std::string fillText(std::string pattern, const std::string& t1,
-                     const std::string* t2 = nullptr);
+std::string fillText(std::string pattern, const std::string& t1, const std::string* t2 = nullptr);
 
 // Removes leading and trailing spaces in place; returns the text too.
 std::string& trimBoth(std::string& text);
 std::string trimmed(std::string_view text);
 std::string trimmedRight(std::string_view text);
 
-// Characters (code points) of a UTF-8 text, and its first n characters.
+// Characters (code points) of a UTF-8 text, and its first n characters (never cut inside a
+// sequence). In broken UTF-8 a cut sequence or a stray byte counts as one character.
 std::size_t utf8Length(std::string_view text);
 std::string utf8Left(std::string_view text, std::size_t n);
 
