@@ -82,13 +82,12 @@ void CAmbDoc::applyLanguage() {
 }
 
 bool CAmbDoc::allocateTables() {
+    // The tables grow as needed, so nothing here limits them; what is sized up front is
+    // the week window, and a failure to get memory for it is reported as always.
     try {
-        // The capacities a table starts with; every table grows beyond them as needed.
-        auto blocks = [&](int id, std::uint64_t size) { return fileSize(id) / size; };
-        localBrothers_.reserve(100);
-        unavailability_.clear();
-        (void)blocks;
         weeks_.setFirstWeek(firstWeek_);
+        weeks_.allocate();
+        localBrothers_.reserve(100);
         return true;
     } catch (const std::bad_alloc&) {
         messages_.ok("Couldn't allocate memory", MsgIcon::Error);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "calendar/text_services.h"
 #include "resources/string_table.h"
 
 namespace ambon {
@@ -49,16 +50,6 @@ constexpr const char* kRgb = "RGB";
 constexpr const char* kDefaultFace = "System";
 constexpr std::size_t kFaceNameLimit = 31;
 
-// The first n characters of a UTF-8 text.
-std::string firstCharacters(const std::string& text, std::size_t n) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        bool starts = (static_cast<std::uint8_t>(text[i]) & 0xC0) != 0x80;
-        if (starts && count++ == n) return text.substr(0, i);
-    }
-    return text;
-}
-
 // The font as the section stores it; height 0 when it stores none.
 FontSpec readStored(const IniFile& ini, const std::string& section, int charSet) {
     FontSpec f;
@@ -68,7 +59,7 @@ FontSpec readStored(const IniFile& ini, const std::string& section, int charSet)
     f.underline = ini.getInt(section, text(kUnderline), 0) != 0;
     f.pitchAndFamily = ini.getInt(section, text(kPitchAndFamily), 0);
     f.faceName =
-        firstCharacters(ini.getString(section, text(kFaceName), kDefaultFace), kFaceNameLimit);
+        utf8Left(ini.getString(section, text(kFaceName), kDefaultFace), kFaceNameLimit);
     f.charSet = ini.getInt(section, kCharSet, charSet);
     f.rgb = ini.getInt(section, kRgb, 0);
     return f;
@@ -111,7 +102,7 @@ std::string PrintFonts::sectionName(PrintFont which) {
 void PrintFonts::setFont(PrintFont which, const FontSpec& spec) {
     if (which == PrintFont::List) return;
     FontSpec f = spec;
-    f.faceName = firstCharacters(f.faceName, kFaceNameLimit);
+    f.faceName = utf8Left(f.faceName, kFaceNameLimit);
     fonts_[index(which)] = f;
 }
 

@@ -1,6 +1,7 @@
 // Reading and writing the document settings.
 #include "store/settings.h"
 
+#include "calendar/text_services.h"
 #include "resources/string_table.h"
 
 namespace ambon {
@@ -37,10 +38,7 @@ constexpr int kEnabled = 1265;
 
 // "Dial %1" with "OK" for %1.
 std::string dialSection() {
-    std::string pattern = text(kDialSection);
-    auto at = pattern.find("%1");
-    if (at != std::string::npos) pattern.replace(at, 2, "OK");
-    return pattern;
+    return fillText(text(kDialSection), "OK");
 }
 
 std::string barColourKey() {

@@ -17,6 +17,9 @@ class Weeks {
 public:
     explicit Weeks(const StoreIo& io) : io_(io), table_(std::make_unique<Table>()) {}
 
+    // Gives the window its zeroed storage (may throw std::bad_alloc).
+    void allocate() { table_ = std::make_unique<Table>(); }
+
     void setFirstWeek(int firstWeek) { firstWeek_ = firstWeek; }
     int firstWeek() const { return firstWeek_; }
 
