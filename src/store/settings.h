@@ -28,6 +28,7 @@ struct Settings {
     int autoCap = 1;     // capital first letter for typed brother names
 
     Settings();
+    bool operator==(const Settings&) const = default;
 };
 
 // Every setting with its default where the file has none; the dialling option is always 0.

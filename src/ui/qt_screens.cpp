@@ -1,0 +1,39 @@
+// Each screen model in its widget.
+#include "ui/qt_screens.h"
+
+#include "ui/qt_platform.h"
+#include "ui/shell/about_box_widget.h"
+#include "ui/shell/preferences_dialog_widget.h"
+
+namespace ambon::ui {
+
+namespace {
+
+template <class Widget, class Model>
+bool runModal(Model& model) {
+    Widget widget(model, dialogParent());
+    return widget.exec() == QDialog::Accepted;
+}
+
+}  // namespace
+
+bool QtScreens::run(AboutBox& screen) {
+    return runModal<AboutBoxWidget>(screen);
+}
+bool QtScreens::run(PreferencesDialog& screen) {
+    return runModal<PreferencesDialogWidget>(screen);
+}
+bool QtScreens::run(CongregationDialog&) {
+    return false;
+}
+bool QtScreens::run(CongregationFilterDialog&) {
+    return false;
+}
+bool QtScreens::run(CongregationListDialog&) {
+    return false;
+}
+bool QtScreens::run(NameListDialog&) {
+    return false;
+}
+
+}  // namespace ambon::ui

@@ -1,0 +1,18 @@
+// Runs each screen model in its Qt widget, modally.
+#pragma once
+
+#include "platform/screens.h"
+
+namespace ambon::ui {
+
+class QtScreens : public Screens {
+public:
+    bool run(AboutBox& screen) override;
+    bool run(CongregationDialog& screen) override;
+    bool run(CongregationFilterDialog& screen) override;
+    bool run(CongregationListDialog& screen) override;
+    bool run(NameListDialog& screen) override;
+    bool run(PreferencesDialog& screen) override;
+};
+
+}  // namespace ambon::ui
