@@ -1,0 +1,139 @@
+// The main window's model: caption, start date, routing, the rule that unbuilt commands
+// stay off, and the close rules.
+#include "shell/main_frame.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/about_box.h"
+#include "shell/command_ids.h"
+#include "shell/main_menu.h"
+#include "support/fake_platform.h"
+#include "support/temp_data_dir.h"
+
+namespace ambon {
+namespace {
+
+class RecordingHost : public ShellHost {
+public:
+    void requestWindowClose() override { ++closeRequests; }
+    void openHelp(bool index) override { help.push_back(index); }
+    void enterContextHelp() override { ++contextHelp; }
+    void refreshViews() override { ++refreshes; }
+    void viewModeChanged() override { ++modeChanges; }
+
+    int closeRequests = 0;
+    std::vector<bool> help;
+    int contextHelp = 0;
+    int refreshes = 0;
+    int modeChanges = 0;
+};
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    MainFrameTest() : doc(tp.clock, tp.messages) { doc.startUp(dir.path()); }
+
+    test::TempDataDir dir;
+    test::TestPlatform tp{test::FixedClock(2024, 12, 9)};
+    CAmbDoc doc;
+    CAmbView view;
+    RecordingHost host;
+    CMainFrame frame{doc, tp.platform, view, host};
+};
+
+TEST_F(MainFrameTest, CaptionAndStartDate) {
+    EXPECT_EQ(frame.caption(), "Redazedu Reredova Rozerudi Vadezuri - Ambon");
+    EXPECT_EQ(frame.startDateText(), "Dec 09, 2024");
+}
+
+TEST_F(MainFrameTest, CommandsWithoutTheirScreenStayOff) {
+    // Every command of the menu is either routed or off; these have no screen yet.
+    for (int command : {cmd::ExportPackage, cmd::Backup, cmd::Overview, cmd::ViewSchedule,
+                        cmd::TalkYears, cmd::FontTitle}) {
+        EXPECT_FALSE(frame.isEnabled(command)) << command;
+        frame.execute(command);  // does nothing
+    }
+    EXPECT_TRUE(tp.screens.opened.empty());
+    EXPECT_TRUE(frame.isEnabled(cmd::Preferences));
+    EXPECT_TRUE(frame.isEnabled(cmd::About));
+}
+
+TEST_F(MainFrameTest, PanelPopupButtonIsOffWhileNoneOfItsItemsWorks) {
+    EXPECT_FALSE(frame.isPanelButtonEnabled(panel::AssignmentLists));
+    EXPECT_FALSE(frame.isPanelButtonEnabled(panel::CurrentSchedule));
+    EXPECT_TRUE(frame.isPanelButtonEnabled(panel::CloseProgram));
+}
+
+TEST_F(MainFrameTest, AboutBoxShowsTheDataDirectory) {
+    std::string shown;
+    tp.screens.onAboutBox = [&](AboutBox& box) {
+        shown = box.directory();
+        box.ok();
+        return true;
+    };
+    frame.execute(cmd::About);
+    EXPECT_EQ(shown, dir.path().string());
+}
+
+TEST_F(MainFrameTest, HelpCommandsGoToTheWindow) {
+    frame.execute(cmd::HelpContents);
+    frame.execute(cmd::HelpIndex);
+    frame.execute(cmd::ContextHelp);
+    EXPECT_EQ(host.help, (std::vector<bool>{false, true}));
+    EXPECT_EQ(host.contextHelp, 1);
+}
+
+TEST_F(MainFrameTest, CloseRules) {
+    // A shown document: the first close returns to the panel, the second closes.
+    view.showDocument(doc_kind::Schedule);
+    EXPECT_FALSE(frame.requestClose());
+    EXPECT_EQ(view.mode(), ViewMode::Panel);
+    EXPECT_EQ(host.modeChanges, 1);
+
+    // While printing nothing closes.
+    view.setPrinting(true);
+    EXPECT_FALSE(frame.requestClose());
+    ASSERT_EQ(tp.messages.shown.size(), 1u);
+    EXPECT_EQ(tp.messages.lastText(), "Use Close Button");
+    view.setPrinting(false);
+
+    EXPECT_TRUE(frame.requestClose());
+    EXPECT_EQ(doc.topics().count(), 0u);  // the tables were freed
+}
+
+TEST_F(MainFrameTest, CloseButtonsAskTheWindow) {
+    frame.pressPanelButton(panel::CloseProgram);
+    frame.execute(cmd::Close);
+    EXPECT_EQ(host.closeRequests, 2);
+}
+
+TEST_F(MainFrameTest, ReturnToPanelOnlyFromADocument) {
+    EXPECT_FALSE(frame.isEnabled(cmd::ReturnToPanel));
+    view.showDocument(doc_kind::Schedule);
+    EXPECT_TRUE(frame.isEnabled(cmd::ReturnToPanel));
+    frame.execute(cmd::ReturnToPanel);
+    EXPECT_EQ(view.mode(), ViewMode::Panel);
+}
+
+TEST(MainMenu, ToolbarOrderAndPrompts) {
+    std::vector<int> expected = {32787, 0,     32860, 0,     57607, 57609, 0,     32874,
+                                 32850, 32854, 32855, 32856, 32857, 0,     32844, 32768,
+                                 32782, 32848, 32851, 0,     57664, 57669};
+    EXPECT_EQ(toolbarCommands(), expected);
+    EXPECT_EQ(commandPrompt(cmd::Backup), "Maak een complete backup");
+    EXPECT_EQ(commandTooltip(cmd::Backup), "Backup");
+}
+
+TEST(MainMenu, EveryMenuCommandHasAPrompt) {
+    std::function<void(const std::vector<MenuEntry>&)> walk = [&](const auto& entries) {
+        for (const MenuEntry& e : entries) {
+            if (e.kind == MenuEntry::Kind::Submenu) walk(e.children);
+            // The small-font command has no prompt of its own.
+            if (e.kind == MenuEntry::Kind::Command && e.command != cmd::FontSmall)
+                EXPECT_FALSE(commandPrompt(e.command).empty()) << e.text;
+        }
+    };
+    walk(mainMenu());
+}
+
+}  // namespace
+}  // namespace ambon
