@@ -6,6 +6,7 @@
 namespace ambon {
 
 class AboutBox;
+class AvailabilityDialog;
 class CongregationDialog;
 class CongregationFilterDialog;
 class CongregationListDialog;
@@ -18,6 +19,7 @@ public:
 
     // Each returns true when the screen was closed with OK.
     virtual bool run(AboutBox& screen) = 0;
+    virtual bool run(AvailabilityDialog& screen) = 0;
     virtual bool run(CongregationDialog& screen) = 0;
     virtual bool run(CongregationFilterDialog& screen) = 0;
     virtual bool run(CongregationListDialog& screen) = 0;

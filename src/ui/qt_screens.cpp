@@ -2,6 +2,7 @@
 #include "ui/qt_screens.h"
 
 #include "ui/qt_platform.h"
+#include "ui/schedule/availability_dialog_widget.h"
 #include "ui/shell/about_box_widget.h"
 #include "ui/shell/preferences_dialog_widget.h"
 

@@ -8,6 +8,7 @@ namespace ambon::ui {
 class QtScreens : public Screens {
 public:
     bool run(AboutBox& screen) override;
+    bool run(AvailabilityDialog& screen) override;
     bool run(CongregationDialog& screen) override;
     bool run(CongregationFilterDialog& screen) override;
     bool run(CongregationListDialog& screen) override;

@@ -24,6 +24,7 @@ public:
     using Script = std::function<bool(S&)>;
 
     Script<AboutBox> onAboutBox;
+    Script<AvailabilityDialog> onAvailabilityDialog;
     Script<CongregationDialog> onCongregationDialog;
     Script<CongregationFilterDialog> onCongregationFilterDialog;
     Script<CongregationListDialog> onCongregationListDialog;
@@ -31,6 +32,9 @@ public:
     Script<PreferencesDialog> onPreferencesDialog;
 
     bool run(AboutBox& s) override { return call(onAboutBox, s, "AboutBox"); }
+    bool run(AvailabilityDialog& s) override {
+        return call(onAvailabilityDialog, s, "AvailabilityDialog");
+    }
     bool run(CongregationDialog& s) override {
         return call(onCongregationDialog, s, "CongregationDialog");
     }
