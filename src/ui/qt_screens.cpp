@@ -21,6 +21,9 @@ bool runModal(Model& model) {
 bool QtScreens::run(AboutBox& screen) {
     return runModal<AboutBoxWidget>(screen);
 }
+bool QtScreens::run(AvailabilityDialog& screen) {
+    return runModal<AvailabilityDialogWidget>(screen);
+}
 bool QtScreens::run(PreferencesDialog& screen) {
     return runModal<PreferencesDialogWidget>(screen);
 }
