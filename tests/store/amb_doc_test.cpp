@@ -132,13 +132,18 @@ TEST_F(AmbDocTest, HaitianDataSetsAreRenamedToTheStandardNames) {
 }
 
 TEST_F(AmbDocTest, HaitianRenameLeavesAnExistingStandardFileAndOtherLanguagesAlone) {
+    const std::string cp1252Name = "Orat\xE8.dat";
+    const std::string utf8Name = "Orat\xC3\xA8.dat";
     struct Case {
         const char* language;
+        const std::string& older;
         bool speakersExists;
         bool renamed;
     };
-    for (Case c : {Case{"HT", true, false}, Case{"dutch", false, false}, Case{"ht", false, false},
-                   Case{"HT", false, true}}) {
+    for (const Case& c :
+         {Case{"HT", cp1252Name, false, true}, Case{"HT", utf8Name, false, true},
+          Case{"HT", cp1252Name, true, false}, Case{"HT", utf8Name, true, false},
+          Case{"dutch", cp1252Name, false, false}, Case{"ht", cp1252Name, false, false}}) {
         TempDataDir d;
         FakeMessages m;
         CAmbDoc haitian(clock, m);
@@ -146,14 +151,15 @@ TEST_F(AmbDocTest, HaitianRenameLeavesAnExistingStandardFileAndOtherLanguagesAlo
             slotFile({brotherBlock({.brotherId = 1, .firstName = "Jean", .lastName = "Pierre"})});
         const ByteVector standard =
             slotFile({brotherBlock({.brotherId = 1, .firstName = "Piet", .lastName = "Jansen"})});
-        d.write("Orat\xE8.dat", older);
+        d.write(c.older, older);
         if (c.speakersExists) d.write("speakers.dat", standard);
         ASSERT_TRUE(haitian.startUp(d.path(), {.languageCode = c.language}));
-        EXPECT_EQ(d.exists("Orat\xE8.dat"), !c.renamed) << c.language;
+        const std::string what = std::string(c.language) + (&c.older == &utf8Name ? " utf-8" : "");
+        EXPECT_EQ(d.exists(c.older), !c.renamed) << what;
         EXPECT_EQ(d.read("speakers.dat"), c.renamed          ? older
                                           : c.speakersExists ? standard
                                                              : zeroBlock())
-            << c.language;
+            << what;
     }
 }
 
