@@ -31,8 +31,9 @@ void Brothers::load() {
     auto bytes = dir.readAll(name);
     if (!bytes) {
         // A first start: the file gets its header block. It then holds one block, so the
-        // first brother goes into block 1 and the second into block 2.
-        if (!dir.readOnly()) {
+        // first brother goes into block 1 and the second into block 2. A file that exists
+        // but cannot be read is left alone rather than replaced by an empty one.
+        if (!dir.readOnly() && !dir.exists(name)) {
             RecordBytes<kBlock> header{};
             if (dir.writeWhole(name, header)) speakerBlocks_ = 1;
         }
@@ -54,8 +55,8 @@ void Brothers::load() {
 
     const std::string extraName = files::extra();
     if (dir.exists(extraName)) {
-        extraCount_ = static_cast<std::uint16_t>(std::min<std::uint64_t>(
-            dir.fileSize(extraName) / kExtra, 0xFFFF));
+        extraCount_ = static_cast<std::uint16_t>(
+            std::min<std::uint64_t>(dir.fileSize(extraName) / kExtra, 0xFFFF));
     } else {
         extraCount_ = 0;
         if (!dir.readOnly()) {
@@ -128,8 +129,8 @@ void Brothers::addBrother(BrotherRecord record, BrotherExtraRecord extra) {
             std::size_t offset = std::size_t{k} * kBlock;
             // A block beyond the end of the file reads as zeros, that is as free.
             if (offset >= bytes->size() ||
-                BrotherRecord::decode(std::span(bytes->data() + offset,
-                                                std::min(kBlock, bytes->size() - offset)))
+                BrotherRecord::decode(
+                    std::span(bytes->data() + offset, std::min(kBlock, bytes->size() - offset)))
                         .brotherId == 0) {
                 slot = k;
                 break;
@@ -144,7 +145,10 @@ void Brothers::addBrother(BrotherRecord record, BrotherExtraRecord extra) {
         record.extraNo = 0;
     }
     writeBrotherSlot(slot, record);
-    if (slot >= speakerBlocks_) ++speakerBlocks_;
+    // The file now reaches at least to this slot. Counting up by one would fall behind
+    // when the slot came from the table's count (an empty "speakers.dat"), and the next
+    // brother would then be written over this one.
+    if (slot >= speakerBlocks_) speakerBlocks_ = static_cast<std::uint16_t>(slot + 1);
     entries_.emplace_back();
     refreshBrotherEntry(entries_.size() - 1, slot, record);
 }
@@ -220,10 +224,9 @@ void Brothers::sortBrothers() {
     auto key = [lastFirst](const BrotherEntry& e) {
         return lastFirst ? e.lastName + ", " + e.firstName : e.firstName + " " + e.lastName;
     };
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [&](const BrotherEntry& a, const BrotherEntry& b) {
-                         return order_.less(key(a), key(b));
-                     });
+    std::stable_sort(
+        entries_.begin(), entries_.end(),
+        [&](const BrotherEntry& a, const BrotherEntry& b) { return order_.less(key(a), key(b)); });
 }
 
 std::uint16_t Brothers::allocateExtra(const BrotherExtraRecord& extra) {

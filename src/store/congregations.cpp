@@ -11,7 +11,9 @@ namespace {
 constexpr std::size_t kBlock = CongregationRecord::kSize;
 }
 
-int weekdayIndexOfStored(int stored) { return stored == 0 ? 6 : stored - 1; }
+int weekdayIndexOfStored(int stored) {
+    return stored == 0 ? 6 : stored - 1;
+}
 
 std::uint8_t storedWeekdayOfIndex(int index) {
     return static_cast<std::uint8_t>(index >= 6 || index < 0 ? 0 : index + 1);
@@ -28,8 +30,9 @@ void Congregations::load() {
     const std::string name = files::congs();
     auto bytes = dir.readAll(name);
     if (!bytes) {
-        // The new file holds its header block, so the first congregation gets block 1.
-        if (!dir.readOnly()) {
+        // The new file holds its header block, so the first congregation gets block 1. A
+        // file that exists but cannot be read is left alone.
+        if (!dir.readOnly() && !dir.exists(name)) {
             RecordBytes<kBlock> header{};
             if (dir.writeWhole(name, header)) congBlocks_ = 1;
         }
@@ -89,7 +92,9 @@ std::size_t Congregations::addCongregation(CongregationRecord record) {
     }
     record.congId = static_cast<std::int16_t>(slot);
     writeCongregationSlot(slot, record);
-    if (slot >= congBlocks_) ++congBlocks_;
+    // As for brothers: the block count follows the slot written, so an empty "cong.dat"
+    // does not hand the same slot out twice.
+    if (slot >= congBlocks_) congBlocks_ = static_cast<std::uint16_t>(slot + 1);
     entries_.emplace_back();
     refreshCongregationEntry(entries_.size() - 1, slot, record);
     return entries_.size() - 1;

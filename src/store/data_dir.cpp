@@ -1,12 +1,12 @@
 // File access for the data directory.
 #include "store/data_dir.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
-#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <string_view>
 
 namespace ambon {
 
@@ -48,7 +48,7 @@ std::uint64_t DataDir::fileSize(const std::string& name) const {
 std::optional<Bytes> DataDir::readAll(const std::string& name) const {
     int fd = ::open(file(name).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return std::nullopt;
@@ -77,8 +77,7 @@ std::optional<Bytes> DataDir::readAt(const std::string& name, std::uint64_t offs
     Bytes bytes(count);
     std::size_t got = 0;
     while (got < count) {
-        ssize_t n = ::pread(fd, bytes.data() + got, count - got,
-                            static_cast<off_t>(offset + got));
+        ssize_t n = ::pread(fd, bytes.data() + got, count - got, static_cast<off_t>(offset + got));
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
@@ -95,6 +94,9 @@ std::optional<Bytes> DataDir::readAt(const std::string& name, std::uint64_t offs
 bool DataDir::writeWhole(const std::string& name, std::span<const std::uint8_t> bytes) const {
     if (readOnly_) return false;
     auto target = file(name);
+    // The rename below would replace a file that the user has made read-only; such a
+    // file refuses the rewrite as it would refuse being opened for writing.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
     auto temp = dir_ / ("." + name + ".tmp");
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
@@ -102,7 +104,7 @@ bool DataDir::writeWhole(const std::string& name, std::span<const std::uint8_t> 
     ok = (::close(fd) == 0) && ok;
     if (ok) {
         // Keep the permissions of the file being replaced.
-        struct stat st{};
+        struct stat st {};
         if (::stat(target.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
         ok = ::rename(temp.c_str(), target.c_str()) == 0;
     }
