@@ -19,9 +19,8 @@ struct LanguageBehaviour {
 
 // Languages that apply a locale; every other code (Dutch included) keeps the C locale.
 constexpr LanguageBehaviour kLanguages[] = {
-    {"esp", "esp"},         {"rus", "rus"},         {"polish", "polish"},
-    {"hrvatski", "croatian"}, {"cze", "czech"},     {"rom", "rom"},
-    {"turkish", "turkish"}, {"greek", "greek"},
+    {"esp", "esp"},   {"rus", "rus"}, {"polish", "polish"},   {"hrvatski", "croatian"},
+    {"cze", "czech"}, {"rom", "rom"}, {"turkish", "turkish"}, {"greek", "greek"},
 };
 
 // Older Haitian file names, in Windows-1252 as the old program wrote them.
@@ -57,8 +56,7 @@ bool CAmbDoc::startUp(const std::filesystem::path& dataDir, const StartOptions& 
     dataChanged_ = false;
     LocalDateTime now = clock_.now();
     firstWeek_ = 0;
-    if (now.year >= 2010)
-        firstWeek_ = static_cast<std::int16_t>((now.year - 1900) * 52 - 5668);
+    if (now.year >= 2010) firstWeek_ = static_cast<std::int16_t>((now.year - 1900) * 52 - 5668);
     currentYY_ = now.year - 2000;
     dataDir_ = DataDir(dataDir, options.readOnly);
     languageCode_ = options.languageCode ? *options.languageCode : std::string(stringText(1198));
@@ -134,7 +132,9 @@ std::uint64_t CAmbDoc::fileSize(int stringId) const {
     return dataDir_.fileSize(std::string(stringText(stringId)));
 }
 
-std::string CAmbDoc::dataFileName(int stringId) const { return std::string(stringText(stringId)); }
+std::string CAmbDoc::dataFileName(int stringId) const {
+    return std::string(stringText(stringId));
+}
 
 void CAmbDoc::migrateHaitianFiles() const {
     if (languageCode_ != "HT" || dataDir_.readOnly()) return;
@@ -171,7 +171,9 @@ void CAmbDoc::writeHomeCongregation(int congId) {
     rebuildLocalBrothers();
 }
 
-void CAmbDoc::loadFonts(bool reset) { fonts_.loadFonts(settingsFile_.ini(), charSet(), reset); }
+void CAmbDoc::loadFonts(bool reset) {
+    fonts_.loadFonts(settingsFile_.ini(), charSet(), reset);
+}
 
 void CAmbDoc::saveFonts() {
     if (dataDir_.readOnly()) return;
@@ -284,7 +286,9 @@ std::string CAmbDoc::dateText(int weekNumber, int flags, int weekday) const {
     return ::ambon::dateText(dateContext(), weekNumber, flags, weekday);
 }
 
-int CAmbDoc::yearParity(int weekIndex) const { return ::ambon::yearParity(dateContext(), weekIndex); }
+int CAmbDoc::yearParity(int weekIndex) const {
+    return ::ambon::yearParity(dateContext(), weekIndex);
+}
 
 int CAmbDoc::meetingYear(int weekIndex) const {
     return ::ambon::meetingYear(dateContext(), weekIndex);

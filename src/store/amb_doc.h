@@ -153,7 +153,9 @@ public:
     // Week table shortcuts.
     WeekRecord& getWeek(int weekIndex) { return weeks_.getWeek(weekIndex); }
     const WeekRecord& getWeek(int weekIndex) const { return weeks_.getWeek(weekIndex); }
-    void commitWeek(const WeekRecord& record, int weekIndex) { weeks_.commitWeek(record, weekIndex); }
+    void commitWeek(const WeekRecord& record, int weekIndex) {
+        weeks_.commitWeek(record, weekIndex);
+    }
     bool saveWeeks() const { return weeks_.save(); }
 
 private:

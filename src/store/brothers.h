@@ -56,9 +56,7 @@ public:
     void refreshBrotherEntry(std::size_t index, std::uint16_t slot, const BrotherRecord& record);
     // Removes the entry at index from memory only (later entries move up).
     void removeEntry(std::size_t index);
-    void setEntryCongId(std::size_t index, std::int16_t congId) {
-        entries_[index].congId = congId;
-    }
+    void setEntryCongId(std::size_t index, std::int16_t congId) { entries_[index].congId = congId; }
 
     std::size_t findBrother(std::int16_t brotherId) const;
     std::int16_t brotherIdAt(std::size_t index) const;

@@ -42,8 +42,8 @@ public:
     bool writeWhole(const std::string& name, const std::string& text) const;
     // Writes bytes at offset into an existing file (read/write, no truncation); the file is
     // created when create is set and it does not exist.
-    bool writeAt(const std::string& name, std::uint64_t offset,
-                 std::span<const std::uint8_t> bytes, bool create = false) const;
+    bool writeAt(const std::string& name, std::uint64_t offset, std::span<const std::uint8_t> bytes,
+                 bool create = false) const;
 
     bool remove(const std::string& name) const;
     // Gives file from the new name; false when it fails.

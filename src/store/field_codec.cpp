@@ -27,8 +27,8 @@ void putI16(std::span<std::uint8_t> bytes, std::size_t offset, std::int16_t valu
 std::string getText(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t size) {
     std::size_t length = 0;
     while (length + 1 < size && bytes[offset + length] != 0) ++length;
-    return cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data() + offset),
-                                         length));
+    return cp1252ToUtf8(
+        std::string_view(reinterpret_cast<const char*>(bytes.data() + offset), length));
 }
 
 void putText(std::span<std::uint8_t> bytes, std::size_t offset, std::size_t size,

@@ -58,8 +58,7 @@ FontSpec readStored(const IniFile& ini, const std::string& section, int charSet)
     f.italic = ini.getInt(section, text(kItalic), 0) != 0;
     f.underline = ini.getInt(section, text(kUnderline), 0) != 0;
     f.pitchAndFamily = ini.getInt(section, text(kPitchAndFamily), 0);
-    f.faceName =
-        utf8Left(ini.getString(section, text(kFaceName), kDefaultFace), kFaceNameLimit);
+    f.faceName = utf8Left(ini.getString(section, text(kFaceName), kDefaultFace), kFaceNameLimit);
     f.charSet = ini.getInt(section, kCharSet, charSet);
     f.rgb = ini.getInt(section, kRgb, 0);
     return f;

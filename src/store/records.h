@@ -21,14 +21,14 @@ struct BrotherRecord {
     static constexpr std::uint8_t kOfficeMask = 0x03;
     static constexpr std::uint8_t kSuspendedBit = 0x20;
 
-    std::string firstName;  // char[20] at 0
-    std::string lastName;   // char[20] at 20
-    std::string address1;   // char[40] at 40
-    std::string address2;   // char[40] at 80
-    std::string phone;      // char[16] at 120
-    TalkSet talks{};        // u8[32] at 136
-    std::uint8_t flags = 0;  // at 200: bits 0-1 office (1 servant, 2 elder), bit 5 suspended
-    std::uint8_t roles = 0;  // at 201: bit 1 outgoing speaker, bit 2 chairman, bit 4 reader
+    std::string firstName;       // char[20] at 0
+    std::string lastName;        // char[20] at 20
+    std::string address1;        // char[40] at 40
+    std::string address2;        // char[40] at 80
+    std::string phone;           // char[16] at 120
+    TalkSet talks{};             // u8[32] at 136
+    std::uint8_t flags = 0;      // at 200: bits 0-1 office (1 servant, 2 elder), bit 5 suspended
+    std::uint8_t roles = 0;      // at 201: bit 1 outgoing speaker, bit 2 chairman, bit 4 reader
     std::int16_t congId = 0;     // at 202
     std::int16_t brotherId = 0;  // at 204, 0 = free slot
     std::uint16_t extraNo = 0;   // at 206
@@ -113,9 +113,9 @@ struct TalkRecord {
     static constexpr std::size_t kSize = 154;
     static constexpr int kTopicSlots = 26;
 
-    std::string title;                             // char[93] at 0
-    std::string numberText;                        // char[7] at 93
-    std::uint16_t talkNo = 0;                      // at 100
+    std::string title;                                  // char[93] at 0
+    std::string numberText;                             // char[7] at 93
+    std::uint16_t talkNo = 0;                           // at 100
     std::array<std::uint16_t, kTopicSlots> topicNos{};  // at 102
     RecordBytes<kSize> raw{};
 
@@ -150,21 +150,21 @@ struct WeekRecord {
     static constexpr std::uint16_t kAllowHospitality = 0x20;
     static constexpr std::uint16_t kAllowReader = 0x40;
 
-    std::uint16_t week = 0;          // at 0
-    std::int16_t speakerId = 0;      // at 2
-    std::uint16_t talkNo = 0;        // at 4
-    std::int16_t speakerCongId = 0;  // at 6
-    std::int16_t askedStamp = 0;     // at 8
-    std::int16_t confirmedStamp = 0; // at 10
-    std::int16_t remindedStamp = 0;  // at 12
-    std::int16_t chairmanId = 0;     // at 14
-    std::int16_t readerId = 0;       // at 16
-    std::int16_t hostId = 0;         // at 18
-    std::uint16_t flags = 0;         // at 20
-    std::array<std::uint8_t, 6> reserved{};                 // at 22, not interpreted
-    std::array<std::int16_t, kOutSlots> outSpeakerId{};     // at 28
-    std::array<std::int16_t, kOutSlots> outCongId{};        // at 40
-    std::array<std::uint16_t, kOutSlots> outTalkNo{};       // at 52
+    std::uint16_t week = 0;                              // at 0
+    std::int16_t speakerId = 0;                          // at 2
+    std::uint16_t talkNo = 0;                            // at 4
+    std::int16_t speakerCongId = 0;                      // at 6
+    std::int16_t askedStamp = 0;                         // at 8
+    std::int16_t confirmedStamp = 0;                     // at 10
+    std::int16_t remindedStamp = 0;                      // at 12
+    std::int16_t chairmanId = 0;                         // at 14
+    std::int16_t readerId = 0;                           // at 16
+    std::int16_t hostId = 0;                             // at 18
+    std::uint16_t flags = 0;                             // at 20
+    std::array<std::uint8_t, 6> reserved{};              // at 22, not interpreted
+    std::array<std::int16_t, kOutSlots> outSpeakerId{};  // at 28
+    std::array<std::int16_t, kOutSlots> outCongId{};     // at 40
+    std::array<std::uint16_t, kOutSlots> outTalkNo{};    // at 52
 
     bool hasEvent() const { return (flags & kEventMask) != 0; }
     bool isAssembly() const { return (flags & kAssembly) != 0; }
@@ -180,8 +180,8 @@ struct WeekRecord {
 struct UnavailableRecord {
     static constexpr std::size_t kSize = 8;
 
-    std::int16_t brotherId = 0;  // at 0, 0 = empty entry
-    std::uint16_t week = 0;      // at 2, week number
+    std::int16_t brotherId = 0;              // at 0, 0 = empty entry
+    std::uint16_t week = 0;                  // at 2, week number
     std::array<std::uint8_t, 4> reserved{};  // at 4, not interpreted
 
     static UnavailableRecord decode(std::span<const std::uint8_t> bytes);

@@ -25,19 +25,45 @@ bool StoreIo::writeAt(const std::string& fileName, std::uint64_t offset,
 }
 
 namespace files {
-std::string speakers() { return std::string(stringText(1244)); }
-std::string extra() { return std::string(stringText(1114)); }
-std::string oldExtra() { return std::string(stringText(1287)); }
-std::string congs() { return std::string(stringText(1296)); }
-std::string circuits() { return std::string(stringText(1186)); }
-std::string hosts() { return std::string(stringText(1190)); }
-std::string talks() { return std::string(stringText(1187)); }
-std::string topics() { return std::string(stringText(1188)); }
-std::string history() { return std::string(stringText(1189)); }
-std::string blackout() { return std::string(stringText(1115)); }
-std::string specials() { return std::string(stringText(1116)); }
-std::string wishlist() { return std::string(stringText(1185)); }
-std::string settings() { return std::string(stringText(1251)); }
+std::string speakers() {
+    return std::string(stringText(1244));
+}
+std::string extra() {
+    return std::string(stringText(1114));
+}
+std::string oldExtra() {
+    return std::string(stringText(1287));
+}
+std::string congs() {
+    return std::string(stringText(1296));
+}
+std::string circuits() {
+    return std::string(stringText(1186));
+}
+std::string hosts() {
+    return std::string(stringText(1190));
+}
+std::string talks() {
+    return std::string(stringText(1187));
+}
+std::string topics() {
+    return std::string(stringText(1188));
+}
+std::string history() {
+    return std::string(stringText(1189));
+}
+std::string blackout() {
+    return std::string(stringText(1115));
+}
+std::string specials() {
+    return std::string(stringText(1116));
+}
+std::string wishlist() {
+    return std::string(stringText(1185));
+}
+std::string settings() {
+    return std::string(stringText(1251));
+}
 }  // namespace files
 
 }  // namespace ambon

@@ -32,19 +32,19 @@ private:
 
 // The names of the data files (string-table texts).
 namespace files {
-std::string speakers();   // "speakers.dat"
-std::string extra();      // "xtend.dat"
-std::string oldExtra();   // "extend.dat"
-std::string congs();      // "cong.dat"
-std::string circuits();   // "circuit.dat"
-std::string hosts();      // "hospital.dat"
-std::string talks();      // "talk.dat"
-std::string topics();     // "topic.dat"
-std::string history();    // "history.dat"
-std::string blackout();   // "blackout.dat"
-std::string specials();   // "special.dat"
-std::string wishlist();   // "wishlist.dat"
-std::string settings();   // "ambon.ini"
+std::string speakers();  // "speakers.dat"
+std::string extra();     // "xtend.dat"
+std::string oldExtra();  // "extend.dat"
+std::string congs();     // "cong.dat"
+std::string circuits();  // "circuit.dat"
+std::string hosts();     // "hospital.dat"
+std::string talks();     // "talk.dat"
+std::string topics();    // "topic.dat"
+std::string history();   // "history.dat"
+std::string blackout();  // "blackout.dat"
+std::string specials();  // "special.dat"
+std::string wishlist();  // "wishlist.dat"
+std::string settings();  // "ambon.ini"
 }  // namespace files
 
 }  // namespace ambon

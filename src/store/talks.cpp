@@ -20,11 +20,11 @@ constexpr std::array<std::array<int, 27>, 10> kTopicTalks = {{
     {17, 63, 65, 66, 81},
     {1, 9, 16, 18, 22, 31, 39, 46, 67, 70, 71, 74, 87, 142, 147, 149, 151, 158, 159},
     {5, 13, 27, 28, 29, 30, 104, 110, 113, 118, 146},
-    {19, 21, 23, 24, 35, 37, 42, 44, 47, 49, 60, 61, 62, 75, 85, 90, 91, 109, 111, 120, 122, 130,
-     132, 140, 154, 162},
+    {19, 21, 23, 24, 35,  37,  42,  44,  47,  49,  60,  61,  62,
+     75, 85, 90, 91, 109, 111, 120, 122, 130, 132, 140, 154, 162},
     {2, 6, 20, 34, 38, 40, 41, 84, 93, 102, 106, 108, 121, 152, 153, 156},
-    {3, 8, 36, 43, 45, 52, 55, 56, 58, 82, 83, 86, 89, 92, 94, 95, 96, 125, 126, 127, 128, 129,
-     134, 135, 136, 155, 161},
+    {3,  8,  36, 43,  45,  52,  55,  56,  58,  82,  83,  86,  89, 92,
+     94, 95, 96, 125, 126, 127, 128, 129, 134, 135, 136, 155, 161},
     {32, 50, 57, 73, 105, 117, 141, 143},
     {11, 25, 33, 51, 53, 59, 64, 79, 97, 98, 107, 115, 116, 119, 123, 131, 138, 160},
 }};
@@ -104,8 +104,8 @@ void Topics::load() {
     auto bytes = io_.dir().readAll(files::topics());
     if (bytes) {
         for (std::size_t offset = 0; offset < bytes->size(); offset += kTopicSize)
-            topics_.push_back(TopicRecord::decode(std::span(
-                bytes->data() + offset, std::min(kTopicSize, bytes->size() - offset))));
+            topics_.push_back(TopicRecord::decode(
+                std::span(bytes->data() + offset, std::min(kTopicSize, bytes->size() - offset))));
     } else {
         for (int i = 0; i < 10; ++i) {
             TopicRecord r;
@@ -128,10 +128,9 @@ bool Topics::save() const {
 }
 
 void Topics::sortTopics() {
-    std::stable_sort(topics_.begin(), topics_.end(),
-                     [&](const TopicRecord& a, const TopicRecord& b) {
-                         return order_.less(a.name, b.name);
-                     });
+    std::stable_sort(
+        topics_.begin(), topics_.end(),
+        [&](const TopicRecord& a, const TopicRecord& b) { return order_.less(a.name, b.name); });
 }
 
 std::size_t Topics::findTopicNo(std::uint16_t topicNo) const {

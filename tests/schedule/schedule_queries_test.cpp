@@ -43,10 +43,14 @@ TEST_F(QueriesTest, OtherRoleOrderAndExclusion) {
         int expected;
     };
     const Case cases[] = {
-        {7, kNoRole, kOutgoingSpeaker}, {7, kLocalSpeaker, kOutgoingSpeaker},
-        {7, kOutgoingSpeaker, kLocalSpeaker}, {8, kNoRole, kChairman},
-        {8, kChairman, kReader},         {8, kReader, kChairman},
-        {9, kNoRole, kNoRole},           {0, kNoRole, kNoRole},
+        {7, kNoRole, kOutgoingSpeaker},
+        {7, kLocalSpeaker, kOutgoingSpeaker},
+        {7, kOutgoingSpeaker, kLocalSpeaker},
+        {8, kNoRole, kChairman},
+        {8, kChairman, kReader},
+        {8, kReader, kChairman},
+        {9, kNoRole, kNoRole},
+        {0, kNoRole, kNoRole},
     };
     for (const Case& c : cases)
         EXPECT_EQ(otherRole(doc, c.brother, k, c.own), c.expected) << c.brother << "/" << c.own;

@@ -20,11 +20,8 @@ TEST(Cp1252, ConvertsKnownCharacters) {
         std::string utf8;
     };
     const Case cases[] = {
-        {"Orat\xE8", "Oratè"},
-        {"\x80", "€"},
-        {"Jos\xE9 M\xFCller", "José Müller"},
-        {"\x93quoted\x94", "“quoted”"},
-        {"\x8A\x9A", "Šš"},
+        {"Orat\xE8", "Oratè"},          {"\x80", "€"},      {"Jos\xE9 M\xFCller", "José Müller"},
+        {"\x93quoted\x94", "“quoted”"}, {"\x8A\x9A", "Šš"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(cp1252ToUtf8(c.cp1252), c.utf8);
@@ -35,10 +32,10 @@ TEST(Cp1252, ConvertsKnownCharacters) {
 TEST(Cp1252, UnknownAndBrokenTextBecomesQuestionMarks) {
     EXPECT_EQ(utf8ToCp1252("Ж"), "?");
     EXPECT_EQ(utf8ToCp1252("a😀b"), "a?b");
-    EXPECT_EQ(utf8ToCp1252("\xC3"), "?");             // cut sequence
-    EXPECT_EQ(utf8ToCp1252("\x80x"), "?x");           // lone continuation byte
-    EXPECT_EQ(utf8ToCp1252("\xE2\x82"), "??");        // cut three-byte sequence
-    EXPECT_EQ(utf8ToCp1252("\xC3\x28"), "?(");        // bad continuation
+    EXPECT_EQ(utf8ToCp1252("\xC3"), "?");       // cut sequence
+    EXPECT_EQ(utf8ToCp1252("\x80x"), "?x");     // lone continuation byte
+    EXPECT_EQ(utf8ToCp1252("\xE2\x82"), "??");  // cut three-byte sequence
+    EXPECT_EQ(utf8ToCp1252("\xC3\x28"), "?(");  // bad continuation
 }
 
 TEST(Cp1252, FoldingKeepsAsciiAndOptionallyLatinLetters) {

@@ -1,13 +1,13 @@
 // Temporary data directories for tests.
 #include "support/temp_data_dir.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace ambon::test {
 
