@@ -69,11 +69,18 @@ private:
     void checkWishList();
     void checkSettings();
 
+    // Names come from the files and may hold line breaks or other control bytes; each
+    // finding must stay on its one line.
+    static std::string oneLine(std::string text) {
+        for (char& c : text)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+        return text;
+    }
     void anomaly(const std::string& file, const std::string& text) {
-        lines_.push_back("anomaly: " + file + ": " + text);
+        lines_.push_back("anomaly: " + file + ": " + oneLine(text));
     }
     void note(const std::string& file, const std::string& text) {
-        lines_.push_back("note: " + file + ": " + text);
+        lines_.push_back("note: " + file + ": " + oneLine(text));
     }
 
     bool brotherExists(std::int16_t id) const {
@@ -296,19 +303,25 @@ void Checker::checkWeeks() {
     for (int i = 0; i < kWeekWindow; ++i) {
         const WeekRecord& w = weeks.slot(i);
         if ((w.flags & WeekRecord::kInUse) == 0) continue;
-        const std::string where =
-            "week " + std::to_string(w.week) + " (" + doc_.dateText(w.week, kDateWithYear) + "): ";
+        // The date text takes a walk through the calendar; only a finding needs it.
+        std::string whereText;
+        auto where = [&]() -> const std::string& {
+            if (whereText.empty())
+                whereText = "week " + std::to_string(w.week) + " (" +
+                            doc_.dateText(w.week, kDateWithYear) + "): ";
+            return whereText;
+        };
         auto brother = [&](const std::string& role, std::int16_t id) {
             if (id != 0 && !brotherExists(id))
-                anomaly(name, where + role + " " + std::to_string(id) + " does not exist");
+                anomaly(name, where() + role + " " + std::to_string(id) + " does not exist");
         };
         auto congregation = [&](const std::string& role, std::int16_t id) {
             if (id != 0 && !congregationExists(id))
-                anomaly(name, where + role + " " + std::to_string(id) + " does not exist");
+                anomaly(name, where() + role + " " + std::to_string(id) + " does not exist");
         };
         auto talk = [&](const std::string& role, std::uint16_t talkNo) {
             if (talkNo > kTalkCount)
-                anomaly(name, where + role + " " + std::to_string(talkNo) + " is above " +
+                anomaly(name, where() + role + " " + std::to_string(talkNo) + " is above " +
                                   std::to_string(kTalkCount));
         };
         brother("speaker", w.speakerId);
@@ -317,7 +330,7 @@ void Checker::checkWeeks() {
         brother("chairman", w.chairmanId);
         brother("reader", w.readerId);
         if (w.hostId != 0 && doc_.hosts().find(static_cast<std::uint16_t>(w.hostId)) == 0)
-            anomaly(name, where + "host " + std::to_string(w.hostId) + " does not exist");
+            anomaly(name, where() + "host " + std::to_string(w.hostId) + " does not exist");
         for (int k = 0; k < WeekRecord::kOutSlots; ++k) {
             const std::string slot = "outgoing slot " + std::to_string(k + 1) + ": ";
             auto s = static_cast<std::size_t>(k);

@@ -304,6 +304,15 @@ TEST(DataCheck, ReportsEveryKindOfAnomaly) {
     EXPECT_EQ(run.out.find("talk coordinator"), std::string::npos);
 }
 
+TEST(DataCheck, NameWithLineBreaksStaysOnTheLineOfItsFinding) {
+    TempDataDir dir;
+    dir.write("speakers.dat", slotFile(std::vector{brother(1, "Jan\nanomaly", "Smit\r\t", 3)}));
+    CheckRun run = check(dir.path(), kClock);
+    EXPECT_EQ(run.findings(),
+              (std::vector<std::string>{"anomaly: speakers.dat: brother 1 (Jan?anomaly Smit??) "
+                                        "belongs to congregation 3, which does not exist"}));
+}
+
 TEST(DataCheck, OlderExtraFileIsNotConvertedButNoted) {
     TempDataDir dir;
     dir.write("extend.dat", std::vector<std::uint8_t>(96 * 3, 0));
