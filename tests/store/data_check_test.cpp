@@ -309,7 +309,7 @@ TEST(DataCheck, NameWithLineBreaksStaysOnTheLineOfItsFinding) {
     dir.write("speakers.dat", slotFile(std::vector{brother(1, "Jan\nanomaly", "Smit\r\t", 3)}));
     CheckRun run = check(dir.path(), kClock);
     EXPECT_EQ(run.findings(),
-              (std::vector<std::string>{"anomaly: speakers.dat: brother 1 (Jan?anomaly Smit??) "
+              (std::vector<std::string>{"anomaly: speakers.dat: brother 1 (Jan?anomaly Smit?\?) "
                                         "belongs to congregation 3, which does not exist"}));
 }
 

@@ -150,7 +150,7 @@ std::vector<FileKind> fileKinds() {
                                    put16(r, 204, id);
                                    put16(r, 206, pick(rng, 0, 3) == 0 ? pick(rng, 1, 30) : 0);
                                }),
-                     600});
+                     300});
     t = {{2, 16}, {18, 16}, {34, 48}, {82, 46}};
     kinds.push_back(
         {"xtend.dat",
@@ -158,7 +158,7 @@ std::vector<FileKind> fileKinds() {
          t,
          {0},
          withTexts(t, [](FileBytes& r, std::size_t, Rng& rng) { put16(r, 0, pick(rng, 0, 30)); }),
-         1500});
+         500});
     t = {{2, 16}, {18, 16}, {34, 62}};
     kinds.push_back(
         {"extend.dat",
@@ -166,7 +166,7 @@ std::vector<FileKind> fileKinds() {
          t,
          {0},
          withTexts(t, [](FileBytes& r, std::size_t, Rng& rng) { put16(r, 0, pick(rng, 0, 30)); }),
-         1500});
+         500});
     t = {{0, 50}, {50, 41}, {91, 41}, {132, 16}, {148, 16}, {164, 10}, {188, 10}, {198, 28}};
     kinds.push_back({"cong.dat",
                      256,
@@ -185,7 +185,7 @@ std::vector<FileKind> fileKinds() {
                                    r[226] = static_cast<std::uint8_t>(pick(rng, 0, 8));
                                    r[227] = static_cast<std::uint8_t>(pick(rng, 0, 8));
                                }),
-                     600});
+                     300});
     t = {{0, 30}};
     for (const char* name : {"circuit.dat", "hospital.dat"})
         kinds.push_back({name,
@@ -194,7 +194,7 @@ std::vector<FileKind> fileKinds() {
                          {30},
                          withTexts(t, [](FileBytes& r, std::size_t k,
                                          Rng&) { put16(r, 30, 30001 + static_cast<int>(k)); }),
-                         2000});
+                         500});
     t = {{0, 93}, {93, 7}};
     std::vector<std::size_t> talkIds = {100};
     for (std::size_t i = 0; i < 26; ++i) talkIds.push_back(102 + 2 * i);
@@ -211,7 +211,7 @@ std::vector<FileKind> fileKinds() {
                                    for (std::size_t i = 0; i < 3; ++i)
                                        put16(r, 102 + 2 * i, pick(rng, 0, 14));
                                }),
-                     700});
+                     400});
     t = {{0, 46}};
     kinds.push_back({"topic.dat",
                      48,
@@ -219,7 +219,7 @@ std::vector<FileKind> fileKinds() {
                      {46},
                      withTexts(t, [](FileBytes& r, std::size_t k,
                                      Rng&) { put16(r, 46, static_cast<int>(k + 1)); }),
-                     1500});
+                     500});
     std::vector<std::size_t> weekIds;
     for (std::size_t o = 0; o < 64; o += 2)
         if (o != 22 && o != 24 && o != 26) weekIds.push_back(o);
@@ -248,7 +248,7 @@ std::vector<FileKind> fileKinds() {
                          put16(r, 0, pick(rng, 0, 40));
                          put16(r, 2, todayWeek() + pick(rng, -20, 80));
                      },
-                     6000});
+                     2000});
     t = {{4, 40}, {44, 100}};
     kinds.push_back({"special.dat",
                      144,
@@ -260,7 +260,7 @@ std::vector<FileKind> fileKinds() {
                                          kFirstWeek + 3 * static_cast<int>(k) + pick(rng, 0, 2));
                                    put16(r, 2, pick(rng, 0, 127) & ~1);
                                }),
-                     900});
+                     300});
     kinds.push_back({"wishlist.dat",
                      96,
                      {},
