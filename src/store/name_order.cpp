@@ -63,18 +63,19 @@ std::vector<std::size_t> NameOrder::sortedPositions(const std::vector<std::strin
         for (const Item& item : items) buffer[start[(item.high >> shift) & 0xFF]++] = item;
         items.swap(buffer);
     }
-    // ...then each run of equal first bytes by the next eight and the rest of the key; the
-    // stable sort keeps equal keys in file order.
+    // ...then each run of equal first bytes by the next eight, the rest of the key and
+    // the position, which keeps equal keys in their original order.
     for (std::size_t i = 0; i < n;) {
         std::size_t j = i + 1;
         while (j < n && items[j].high == items[i].high) ++j;
         if (j - i > 1)
-            std::stable_sort(items.begin() + static_cast<std::ptrdiff_t>(i),
-                             items.begin() + static_cast<std::ptrdiff_t>(j),
-                             [&keys](const Item& a, const Item& b) {
-                                 if (a.low != b.low) return a.low < b.low;
-                                 return keys[a.position] < keys[b.position];
-                             });
+            std::sort(items.begin() + static_cast<std::ptrdiff_t>(i),
+                      items.begin() + static_cast<std::ptrdiff_t>(j),
+                      [&keys](const Item& a, const Item& b) {
+                          if (a.low != b.low) return a.low < b.low;
+                          int c = keys[a.position].compare(keys[b.position]);
+                          return c != 0 ? c < 0 : a.position < b.position;
+                      });
         i = j;
     }
     std::vector<std::size_t> positions;
