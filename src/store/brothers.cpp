@@ -222,12 +222,10 @@ std::string Brothers::brotherPhone(std::int16_t brotherId) const {
 
 void Brothers::sortBrothers() {
     bool lastFirst = !firstNameOrder_;
-    sortByName(entries_, order_, [lastFirst](const BrotherEntry& e) {
-        const std::string& a = lastFirst ? e.lastName : e.firstName;
-        const std::string& b = lastFirst ? e.firstName : e.lastName;
-        std::string name;
-        name.reserve(a.size() + b.size() + 2);
-        name.append(a).append(lastFirst ? ", " : " ").append(b);
+    std::string name;  // reused for every entry
+    sortByName(entries_, order_, [lastFirst, &name](const BrotherEntry& e) -> const std::string& {
+        name.assign(lastFirst ? e.lastName : e.firstName);
+        name.append(lastFirst ? ", " : " ").append(lastFirst ? e.firstName : e.lastName);
         return name;
     });
 }

@@ -2,6 +2,7 @@
 #include "store/name_order.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -19,48 +20,67 @@ void NameOrder::setLatinFold(bool on) {
     }
 }
 
-std::string NameOrder::sortKey(std::string name) const {
+void NameOrder::appendKey(std::string& keys, std::string_view name) const {
     std::size_t first = name.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    name.erase(name.find_last_not_of(' ') + 1);
-    name.erase(0, first);
-    // Plain ASCII is the same in Windows-1252 and is folded where it lies.
-    if (std::any_of(name.begin(), name.end(),
-                    [](char c) { return static_cast<std::uint8_t>(c) >= 0x80; }))
-        name = utf8ToCp1252(name);
-    for (char& c : name) c = static_cast<char>(fold_[static_cast<std::uint8_t>(c)]);
-    return name;
+    if (first == std::string_view::npos) return;
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+    const std::size_t start = keys.size();
+    // Plain ASCII is the same in Windows-1252: folded as it is copied, in one pass. A
+    // name with other characters is converted first.
+    keys += name;
+    std::uint8_t seen = 0;
+    for (std::size_t i = start; i < keys.size(); ++i) {
+        auto b = static_cast<std::uint8_t>(keys[i]);
+        seen |= b;
+        keys[i] = static_cast<char>(fold_[b]);
+    }
+    if ((seen & 0x80) == 0) return;
+    keys.resize(start);
+    keys += utf8ToCp1252(name);
+    for (std::size_t i = start; i < keys.size(); ++i)
+        keys[i] = static_cast<char>(fold_[static_cast<std::uint8_t>(keys[i])]);
 }
 
-std::vector<std::size_t> NameOrder::sortedPositions(const std::vector<std::string>& keys) {
+std::string NameOrder::sortKey(std::string_view name) const {
+    std::string key;
+    appendKey(key, name);
+    return key;
+}
+
+std::vector<std::size_t> NameOrder::sortedPositions(const std::vector<std::string_view>& keys) {
     if (std::is_sorted(keys.begin(), keys.end())) return {};
     // The first 16 bytes of each key as two big-endian numbers, zero-padded, so that the
     // numbers order the keys as their bytes do and most keys are never compared as strings.
     struct Item {
         std::uint64_t high = 0;
-        std::uint64_t low = 0;
         std::size_t position = 0;
     };
     const std::size_t n = keys.size();
     std::vector<Item> items(n);
+    std::vector<std::uint64_t> low(n);
     for (std::size_t i = 0; i < n; ++i) {
         std::uint8_t head[16] = {};
         std::memcpy(head, keys[i].data(), std::min<std::size_t>(keys[i].size(), 16));
+        std::uint64_t h = 0, l = 0;
         for (std::size_t b = 0; b < 8; ++b) {
-            items[i].high = items[i].high << 8 | head[b];
-            items[i].low = items[i].low << 8 | head[b + 8];
+            h = h << 8 | head[b];
+            l = l << 8 | head[b + 8];
         }
-        items[i].position = i;
+        items[i] = {h, i};
+        low[i] = l;
     }
-    // A stable radix sort on the first eight bytes...
+    // A stable radix sort on the first eight bytes (all eight counts in one sweep; a byte
+    // that every key shares orders nothing and is skipped)...
+    std::vector<std::array<std::size_t, 257>> start(8);
+    for (auto& counts : start) counts.fill(0);
+    for (const Item& item : items)
+        for (std::size_t d = 0; d < 8; ++d) ++start[d][((item.high >> (8 * d)) & 0xFF) + 1];
     std::vector<Item> buffer(n);
-    for (int shift = 0; shift < 64; shift += 8) {
-        std::size_t start[257] = {};
-        for (const Item& item : items) ++start[((item.high >> shift) & 0xFF) + 1];
-        // (a byte that every key shares orders nothing)
-        if (std::find(std::begin(start), std::end(start), n) != std::end(start)) continue;
-        for (std::size_t d = 1; d < 257; ++d) start[d] += start[d - 1];
-        for (const Item& item : items) buffer[start[(item.high >> shift) & 0xFF]++] = item;
+    for (std::size_t d = 0; d < 8; ++d) {
+        auto& counts = start[d];
+        if (std::find(counts.begin(), counts.end(), n) != counts.end()) continue;
+        for (std::size_t k = 1; k < counts.size(); ++k) counts[k] += counts[k - 1];
+        for (const Item& item : items) buffer[counts[(item.high >> (8 * d)) & 0xFF]++] = item;
         items.swap(buffer);
     }
     // ...then each run of equal first bytes by the next eight, the rest of the key and
@@ -71,8 +91,9 @@ std::vector<std::size_t> NameOrder::sortedPositions(const std::vector<std::strin
         if (j - i > 1)
             std::sort(items.begin() + static_cast<std::ptrdiff_t>(i),
                       items.begin() + static_cast<std::ptrdiff_t>(j),
-                      [&keys](const Item& a, const Item& b) {
-                          if (a.low != b.low) return a.low < b.low;
+                      [&keys, &low](const Item& a, const Item& b) {
+                          if (low[a.position] != low[b.position])
+                              return low[a.position] < low[b.position];
                           int c = keys[a.position].compare(keys[b.position]);
                           return c != 0 ? c < 0 : a.position < b.position;
                       });
@@ -85,8 +106,8 @@ std::vector<std::size_t> NameOrder::sortedPositions(const std::vector<std::strin
 }
 
 int NameOrder::compare(std::string_view a, std::string_view b) const {
-    // std::string compares its bytes as unsigned char, shorter prefix first.
-    int c = sortKey(std::string(a)).compare(sortKey(std::string(b)));
+    // Strings compare their bytes as unsigned char, shorter prefix first.
+    int c = sortKey(a).compare(sortKey(b));
     return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 

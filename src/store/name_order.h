@@ -26,9 +26,11 @@ public:
 
     // The name as the order sees it: trimmed, in Windows-1252, case folded. Two names
     // compare as their keys do (bytes unsigned, a prefix first).
-    std::string sortKey(std::string name) const;
+    std::string sortKey(std::string_view name) const;
+    // Appends the key of a name to keys.
+    void appendKey(std::string& keys, std::string_view name) const;
     // The positions of the keys in stable sorted order; empty when they are in order.
-    static std::vector<std::size_t> sortedPositions(const std::vector<std::string>& keys);
+    static std::vector<std::size_t> sortedPositions(const std::vector<std::string_view>& keys);
 
 private:
     bool latinFold_ = false;
@@ -39,15 +41,34 @@ private:
 // table costs one conversion per entry instead of two per comparison.
 template <typename T, typename NameOf>
 void sortByName(std::vector<T>& items, const NameOrder& order, NameOf name) {
-    std::vector<std::string> keys;
+    // All keys in one buffer, so a large table makes no allocation per name.
+    std::string pool;
+    std::vector<std::size_t> ends;
+    ends.reserve(items.size());
+    for (const T& item : items) {
+        order.appendKey(pool, name(item));
+        ends.push_back(pool.size());
+    }
+    std::vector<std::string_view> keys;
     keys.reserve(items.size());
-    for (const T& item : items) keys.push_back(order.sortKey(name(item)));
+    for (std::size_t i = 0, begin = 0; i < ends.size(); begin = ends[i++])
+        keys.push_back(std::string_view(pool).substr(begin, ends[i] - begin));
     std::vector<std::size_t> positions = NameOrder::sortedPositions(keys);
-    if (positions.empty()) return;
-    std::vector<T> sorted;
-    sorted.reserve(items.size());
-    for (std::size_t p : positions) sorted.push_back(std::move(items[p]));
-    items = std::move(sorted);
+    // Item k of the sorted table is the one at positions[k]: the permutation is applied in
+    // place, cycle by cycle, so no second table is allocated.
+    for (std::size_t k = 0; k < positions.size(); ++k) {
+        if (positions[k] == k) continue;
+        T moving = std::move(items[k]);
+        std::size_t at = k;
+        while (positions[at] != k) {
+            std::size_t from = positions[at];
+            items[at] = std::move(items[from]);
+            positions[at] = at;
+            at = from;
+        }
+        items[at] = std::move(moving);
+        positions[at] = at;
+    }
 }
 
 }  // namespace ambon
