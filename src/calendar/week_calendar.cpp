@@ -12,6 +12,8 @@ namespace {
 constexpr const char* kWeekZero = "991227";
 // Week numbers run from 1 to 1999.
 constexpr int kLastWeek = 1999;
+// The last week whose Monday falls before 2100 (28 December 2099).
+constexpr int kLastCountedWeek = 5218;
 
 // Two characters of a code as a number; anything that is not a digit counts as 0, so a
 // damaged code never stops the stepping.
@@ -95,12 +97,32 @@ DateCode stepDay(const DateCode& d) {
 }
 
 DateCode weekDate(int n) {
+    // Within 2000..2099 the weeks are counted off in days, years and months; the walk
+    // below gives the same codes and still serves the weeks past 2099, where YY wraps.
+    if (n >= 1 && n <= kLastCountedWeek) {
+        int days = 7 * n - 5;  // days after 1 January 2000
+        int yy = 0;
+        while (days >= (yy % 4 == 0 ? 366 : 365)) days -= yy++ % 4 == 0 ? 366 : 365;
+        int month = 1;
+        while (days >= daysInMonth(yy, month)) days -= daysInMonth(yy, month++);
+        return makeDateCode(yy, month, days + 1);
+    }
     DateCode code = kWeekZero;
     for (int i = 0; i < n; ++i) code = stepWeek(code);
     return code;
 }
 
 int weekOfDate(const DateCode& d) {
+    // A valid date finds its week by counting days; it is the week the walk below would
+    // reach, without building two thousand date codes on the way.
+    if (isDateCode(d) && dateDay(d) <= daysInMonth(dateYY(d), dateMonth(d))) {
+        const int yy = dateYY(d);
+        int days = 5;  // 27 December 1999 to 1 January 2000
+        for (int y = 0; y < yy; ++y) days += y % 4 == 0 ? 366 : 365;
+        for (int m = 1; m < dateMonth(d); ++m) days += daysInMonth(yy, m);
+        days += dateDay(d) - 1;
+        return days / 7 < kLastWeek ? days / 7 : kLastWeek;
+    }
     // Walks the Mondays from week 1 on. A code of 1999 compares above every later code,
     // so it runs off the end and gives the last week.
     int w = 1;

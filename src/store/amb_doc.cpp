@@ -252,13 +252,17 @@ void CAmbDoc::rebuildLocalBrothers() {
         if (brothers_.entry(i).congId == home)
             localBrothers_.push_back({brothers_.entry(i).brotherId, i, 0});
     if (localBrothers_.empty()) return;
-    auto bytes = dataDir_.readAll(files::speakers());
-    if (!bytes) return;
-    for (auto& local : localBrothers_) {
-        std::size_t offset = std::size_t{brothers_.entry(local.index).slot} * BrotherRecord::kSize;
-        if (offset + 201 < bytes->size())
-            local.roles = static_cast<std::int8_t>((*bytes)[offset + 201]);
-    }
+    // Only the roles byte of each block, through one open of the file.
+    std::vector<std::uint64_t> offsets;
+    offsets.reserve(localBrothers_.size());
+    for (const auto& local : localBrothers_)
+        offsets.push_back(std::uint64_t{brothers_.entry(local.index).slot} * BrotherRecord::kSize +
+                          201);
+    auto roles = dataDir_.readAtEach(files::speakers(), offsets, 1);
+    if (!roles) return;
+    for (std::size_t i = 0; i < localBrothers_.size(); ++i)
+        if (!(*roles)[i].empty())
+            localBrothers_[i].roles = static_cast<std::int8_t>((*roles)[i][0]);
 }
 
 void CAmbDoc::saveLocalRoles() {

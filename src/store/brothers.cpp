@@ -44,10 +44,10 @@ void Brothers::load() {
         for (std::size_t k = 1; k < blocks; ++k) {
             std::size_t offset = k * kBlock;
             std::size_t n = std::min(kBlock, bytes->size() - offset);
-            auto record = BrotherRecord::decode(std::span(bytes->data() + offset, n));
-            if (record.brotherId == 0) continue;
+            auto fields = BrotherListFields::decode(std::span(bytes->data() + offset, n));
+            if (fields.brotherId == 0) continue;
             entries_.emplace_back();
-            refreshBrotherEntry(entries_.size() - 1, static_cast<std::uint16_t>(k), record);
+            fillEntry(entries_.back(), static_cast<std::uint16_t>(k), std::move(fields));
         }
         speakerBlocks_ = static_cast<std::uint16_t>(blocks);
     }
@@ -179,16 +179,21 @@ void Brothers::updateBrother(std::size_t index, BrotherRecord record, BrotherExt
 
 void Brothers::refreshBrotherEntry(std::size_t index, std::uint16_t slot,
                                    const BrotherRecord& record) {
-    BrotherEntry& e = entries_[index];
-    e.firstName = record.firstName;
-    e.lastName = record.lastName;
-    e.talks = record.talks;
-    e.brotherId = record.brotherId;
-    e.congId = record.congId;
-    e.extraNo = record.extraNo;
+    fillEntry(entries_[index], slot,
+              {record.firstName, record.lastName, record.talks, record.flags, record.congId,
+               record.brotherId, record.extraNo});
+}
+
+void Brothers::fillEntry(BrotherEntry& e, std::uint16_t slot, BrotherListFields fields) {
+    e.firstName = std::move(fields.firstName);
+    e.lastName = std::move(fields.lastName);
+    e.talks = fields.talks;
+    e.brotherId = fields.brotherId;
+    e.congId = fields.congId;
+    e.extraNo = fields.extraNo;
     e.slot = slot;
-    e.office = static_cast<std::uint8_t>(record.flags & BrotherRecord::kOfficeMask);
-    e.suspended = record.suspended();
+    e.office = static_cast<std::uint8_t>(fields.flags & BrotherRecord::kOfficeMask);
+    e.suspended = (fields.flags & BrotherRecord::kSuspendedBit) != 0;
 }
 
 void Brothers::removeEntry(std::size_t index) {
@@ -221,12 +226,12 @@ std::string Brothers::brotherPhone(std::int16_t brotherId) const {
 
 void Brothers::sortBrothers() {
     bool lastFirst = !firstNameOrder_;
-    auto key = [lastFirst](const BrotherEntry& e) {
-        return lastFirst ? e.lastName + ", " + e.firstName : e.firstName + " " + e.lastName;
-    };
-    std::stable_sort(
-        entries_.begin(), entries_.end(),
-        [&](const BrotherEntry& a, const BrotherEntry& b) { return order_.less(key(a), key(b)); });
+    std::string name;  // reused for every entry
+    sortByName(entries_, order_, [lastFirst, &name](const BrotherEntry& e) -> const std::string& {
+        name.assign(lastFirst ? e.lastName : e.firstName);
+        name.append(lastFirst ? ", " : " ").append(lastFirst ? e.firstName : e.lastName);
+        return name;
+    });
 }
 
 std::uint16_t Brothers::allocateExtra(const BrotherExtraRecord& extra) {

@@ -79,6 +79,7 @@ public:
 
 private:
     static bool hasExtraText(const BrotherExtraRecord& extra);
+    static void fillEntry(BrotherEntry& e, std::uint16_t slot, BrotherListFields fields);
 
     const StoreIo& io_;
     const NameOrder& order_;

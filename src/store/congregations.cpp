@@ -41,11 +41,11 @@ void Congregations::load() {
     std::size_t blocks = std::min<std::size_t>((bytes->size() + kBlock - 1) / kBlock, 0xFFFF);
     for (std::size_t k = 1; k < blocks; ++k) {
         std::size_t offset = k * kBlock;
-        auto record = CongregationRecord::decode(
+        auto fields = CongregationListFields::decode(
             std::span(bytes->data() + offset, std::min(kBlock, bytes->size() - offset)));
-        if (record.congId == 0) continue;
+        if (fields.congId == 0) continue;
         entries_.emplace_back();
-        refreshCongregationEntry(entries_.size() - 1, static_cast<std::uint16_t>(k), record);
+        fillEntry(entries_.back(), static_cast<std::uint16_t>(k), std::move(fields));
     }
     congBlocks_ = static_cast<std::uint16_t>(blocks);
     if (entries_.size() > 1) sortCongregations();
@@ -108,17 +108,24 @@ void Congregations::updateCongregation(std::size_t index, const CongregationReco
 
 void Congregations::refreshCongregationEntry(std::size_t index, std::uint16_t slot,
                                              const CongregationRecord& record) {
-    CongregationEntry& e = entries_[index];
-    e.name = record.name;
-    e.congId = record.congId;
-    e.circuitId = record.circuitId;
-    e.elderCoordinatorId = record.elderCoordinatorId;
-    e.talkCoordinatorId = record.talkCoordinatorId;
-    e.secretaryId = record.secretaryId;
-    e.meetingTimeOdd = record.meetingTimeOdd;
-    e.meetingTimeEven = record.meetingTimeEven;
-    e.meetingDayOdd = record.meetingDayOdd;
-    e.meetingDayEven = record.meetingDayEven;
+    fillEntry(entries_[index], slot,
+              {record.name, record.congId, record.circuitId, record.elderCoordinatorId,
+               record.secretaryId, record.talkCoordinatorId, record.meetingTimeOdd,
+               record.meetingTimeEven, record.meetingDayOdd, record.meetingDayEven});
+}
+
+void Congregations::fillEntry(CongregationEntry& e, std::uint16_t slot,
+                              CongregationListFields fields) {
+    e.name = std::move(fields.name);
+    e.congId = fields.congId;
+    e.circuitId = fields.circuitId;
+    e.elderCoordinatorId = fields.elderCoordinatorId;
+    e.talkCoordinatorId = fields.talkCoordinatorId;
+    e.secretaryId = fields.secretaryId;
+    e.meetingTimeOdd = std::move(fields.meetingTimeOdd);
+    e.meetingTimeEven = std::move(fields.meetingTimeEven);
+    e.meetingDayOdd = fields.meetingDayOdd;
+    e.meetingDayEven = fields.meetingDayEven;
     e.slot = slot;
 }
 
@@ -140,10 +147,8 @@ std::string Congregations::congregationName(std::size_t index, bool withPrefix) 
 }
 
 void Congregations::sortCongregations() {
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [&](const CongregationEntry& a, const CongregationEntry& b) {
-                         return order_.less(a.name, b.name);
-                     });
+    sortByName(entries_, order_,
+               [](const CongregationEntry& e) -> const std::string& { return e.name; });
 }
 
 }  // namespace ambon

@@ -60,6 +60,8 @@ public:
     void sortCongregations();
 
 private:
+    static void fillEntry(CongregationEntry& e, std::uint16_t slot, CongregationListFields fields);
+
     const StoreIo& io_;
     const NameOrder& order_;
     std::vector<CongregationEntry> entries_;

@@ -2,10 +2,24 @@
 #include "store/cp1252.h"
 
 #include <array>
+#include <cstring>
 
 namespace ambon {
 
 namespace {
+
+// Length of the leading run of ASCII bytes, eight bytes at a time.
+std::size_t asciiPrefix(std::string_view text) {
+    std::size_t i = 0;
+    while (i + 8 <= text.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & 0x8080808080808080ull) break;
+        i += 8;
+    }
+    while (i < text.size() && static_cast<std::uint8_t>(text[i]) < 0x80) ++i;
+    return i;
+}
 
 // Code points of 0x80..0x9F; the undefined bytes keep their own value.
 constexpr std::array<std::uint16_t, 32> kHigh = {
@@ -36,9 +50,12 @@ int toCp1252(std::uint32_t cp) {
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char ch : bytes) {
+    // Most texts are plain ASCII and are the same in both encodings.
+    std::size_t ascii = asciiPrefix(bytes);
+    if (ascii == bytes.size()) return std::string(bytes);
+    std::string out(bytes.substr(0, ascii));
+    out.reserve(bytes.size() + 8);
+    for (char ch : bytes.substr(ascii)) {
         auto c = static_cast<std::uint8_t>(ch);
         if (c < 0x80)
             out += ch;
@@ -51,9 +68,10 @@ std::string cp1252ToUtf8(std::string_view bytes) {
 }
 
 std::string utf8ToCp1252(std::string_view text) {
-    std::string out;
+    std::size_t i = asciiPrefix(text);
+    if (i == text.size()) return std::string(text);
+    std::string out(text.substr(0, i));
     out.reserve(text.size());
-    std::size_t i = 0;
     while (i < text.size()) {
         auto c = static_cast<std::uint8_t>(text[i]);
         if (c < 0x80) {

@@ -72,23 +72,38 @@ std::optional<Bytes> DataDir::readAll(const std::string& name) const {
 
 std::optional<Bytes> DataDir::readAt(const std::string& name, std::uint64_t offset,
                                      std::size_t count) const {
+    const std::uint64_t offsets[] = {offset};
+    auto parts = readAtEach(name, offsets, count);
+    if (!parts) return std::nullopt;
+    return std::move(parts->front());
+}
+
+std::optional<std::vector<Bytes>> DataDir::readAtEach(const std::string& name,
+                                                      std::span<const std::uint64_t> offsets,
+                                                      std::size_t count) const {
     int fd = ::open(file(name).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
-    Bytes bytes(count);
-    std::size_t got = 0;
-    while (got < count) {
-        ssize_t n = ::pread(fd, bytes.data() + got, count - got, static_cast<off_t>(offset + got));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return std::nullopt;
+    std::vector<Bytes> parts;
+    parts.reserve(offsets.size());
+    for (std::uint64_t offset : offsets) {
+        Bytes bytes(count);
+        std::size_t got = 0;
+        while (got < count) {
+            ssize_t n =
+                ::pread(fd, bytes.data() + got, count - got, static_cast<off_t>(offset + got));
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                ::close(fd);
+                return std::nullopt;
+            }
+            if (n == 0) break;
+            got += static_cast<std::size_t>(n);
         }
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
+        bytes.resize(got);
+        parts.push_back(std::move(bytes));
     }
     ::close(fd);
-    bytes.resize(got);
-    return bytes;
+    return parts;
 }
 
 bool DataDir::writeWhole(const std::string& name, std::span<const std::uint8_t> bytes) const {

@@ -36,6 +36,10 @@ public:
     // count bytes from offset; fewer at the end of the file; nothing when it cannot be opened.
     std::optional<Bytes> readAt(const std::string& name, std::uint64_t offset,
                                 std::size_t count) const;
+    // count bytes from each offset through one open of the file; fewer at its end.
+    std::optional<std::vector<Bytes>> readAtEach(const std::string& name,
+                                                 std::span<const std::uint64_t> offsets,
+                                                 std::size_t count) const;
 
     // Replaces the whole file atomically. False when it cannot be written (or read-only).
     bool writeWhole(const std::string& name, std::span<const std::uint8_t> bytes) const;

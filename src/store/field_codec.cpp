@@ -2,31 +2,18 @@
 #include "store/field_codec.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "store/cp1252.h"
 
 namespace ambon {
 
-std::uint16_t getU16(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
-}
-
-std::int16_t getI16(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return static_cast<std::int16_t>(getU16(bytes, offset));
-}
-
-void putU16(std::span<std::uint8_t> bytes, std::size_t offset, std::uint16_t value) {
-    bytes[offset] = static_cast<std::uint8_t>(value & 0xFF);
-    bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void putI16(std::span<std::uint8_t> bytes, std::size_t offset, std::int16_t value) {
-    putU16(bytes, offset, static_cast<std::uint16_t>(value));
-}
-
 std::string getText(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t size) {
-    std::size_t length = 0;
-    while (length + 1 < size && bytes[offset + length] != 0) ++length;
+    if (size == 0) return {};
+    const void* nul = std::memchr(bytes.data() + offset, 0, size - 1);
+    std::size_t length = nul ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(nul) -
+                                                        (bytes.data() + offset))
+                             : size - 1;
     return cp1252ToUtf8(
         std::string_view(reinterpret_cast<const char*>(bytes.data() + offset), length));
 }

@@ -40,10 +40,8 @@ std::string NamedIdTable::name(std::size_t index) const {
 }
 
 void NamedIdTable::sort() {
-    std::stable_sort(records_.begin(), records_.end(),
-                     [&](const NamedIdRecord& a, const NamedIdRecord& b) {
-                         return order_.less(a.name, b.name);
-                     });
+    sortByName(records_, order_,
+               [](const NamedIdRecord& r) -> const std::string& { return r.name; });
 }
 
 std::uint16_t NamedIdTable::freeId() const {

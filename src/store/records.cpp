@@ -64,6 +64,23 @@ RecordBytes<BrotherRecord::kSize> BrotherRecord::encode() const {
     return out;
 }
 
+BrotherListFields BrotherListFields::decode(std::span<const std::uint8_t> bytes) {
+    RecordBytes<BrotherRecord::kSize> padded;
+    if (bytes.size() < BrotherRecord::kSize) {
+        padded = fill<BrotherRecord::kSize>(bytes);
+        bytes = padded;
+    }
+    BrotherListFields f;
+    f.firstName = getText(bytes, 0, 20);
+    f.lastName = getText(bytes, 20, 20);
+    f.talks = getSet(bytes, 136);
+    f.flags = bytes[200];
+    f.congId = getI16(bytes, 202);
+    f.brotherId = getI16(bytes, 204);
+    f.extraNo = getU16(bytes, 206);
+    return f;
+}
+
 BrotherExtraRecord BrotherExtraRecord::decode(std::span<const std::uint8_t> bytes) {
     BrotherExtraRecord r;
     r.raw = fill<kSize>(bytes);
@@ -120,6 +137,26 @@ CongregationRecord CongregationRecord::decode(std::span<const std::uint8_t> byte
     r.meetingDayOdd = b[226];
     r.meetingDayEven = b[227];
     return r;
+}
+
+CongregationListFields CongregationListFields::decode(std::span<const std::uint8_t> bytes) {
+    RecordBytes<CongregationRecord::kSize> padded;
+    if (bytes.size() < CongregationRecord::kSize) {
+        padded = fill<CongregationRecord::kSize>(bytes);
+        bytes = padded;
+    }
+    CongregationListFields f;
+    f.name = getText(bytes, 0, 50);
+    f.meetingTimeOdd = getText(bytes, 164, 10);
+    f.congId = getI16(bytes, 174);
+    f.circuitId = getI16(bytes, 178);
+    f.elderCoordinatorId = getI16(bytes, 182);
+    f.secretaryId = getI16(bytes, 184);
+    f.talkCoordinatorId = getI16(bytes, 186);
+    f.meetingTimeEven = getText(bytes, 188, 10);
+    f.meetingDayOdd = bytes[226];
+    f.meetingDayEven = bytes[227];
+    return f;
 }
 
 RecordBytes<CongregationRecord::kSize> CongregationRecord::encode() const {

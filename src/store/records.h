@@ -42,6 +42,21 @@ struct BrotherRecord {
     RecordBytes<kSize> encode() const;
 };
 
+// The fields of a brother's block that the brother table keeps in memory. A large file
+// loads by decoding only these; addresses and phones stay on disk until a screen asks.
+struct BrotherListFields {
+    std::string firstName;
+    std::string lastName;
+    TalkSet talks{};
+    std::uint8_t flags = 0;
+    std::int16_t congId = 0;
+    std::int16_t brotherId = 0;
+    std::uint16_t extraNo = 0;
+
+    // Short input is zero-filled.
+    static BrotherListFields decode(std::span<const std::uint8_t> bytes);
+};
+
 // Record of "xtend.dat": a brother's further contact details.
 struct BrotherExtraRecord {
     static constexpr std::size_t kSize = 128;
@@ -92,6 +107,23 @@ struct CongregationRecord {
 
     static CongregationRecord decode(std::span<const std::uint8_t> bytes);
     RecordBytes<kSize> encode() const;
+};
+
+// The fields of a congregation's block that the congregation table keeps in memory.
+struct CongregationListFields {
+    std::string name;
+    std::int16_t congId = 0;
+    std::int16_t circuitId = 0;
+    std::int16_t elderCoordinatorId = 0;
+    std::int16_t secretaryId = 0;
+    std::int16_t talkCoordinatorId = 0;
+    std::string meetingTimeOdd;
+    std::string meetingTimeEven;
+    std::uint8_t meetingDayOdd = 0;
+    std::uint8_t meetingDayEven = 0;
+
+    // Short input is zero-filled.
+    static CongregationListFields decode(std::span<const std::uint8_t> bytes);
 };
 
 // Record of "circuit.dat" and of "hospital.dat": a name and a number from 30001 up.

@@ -128,9 +128,7 @@ bool Topics::save() const {
 }
 
 void Topics::sortTopics() {
-    std::stable_sort(
-        topics_.begin(), topics_.end(),
-        [&](const TopicRecord& a, const TopicRecord& b) { return order_.less(a.name, b.name); });
+    sortByName(topics_, order_, [](const TopicRecord& r) -> const std::string& { return r.name; });
 }
 
 std::size_t Topics::findTopicNo(std::uint16_t topicNo) const {

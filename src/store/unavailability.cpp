@@ -15,6 +15,7 @@ void Unavailability::load(int todayWeek) {
     dropped_ = 0;
     auto bytes = io_.dir().readAll(files::blackout());
     if (!bytes) return;
+    entries_.reserve(bytes->size() / kSize + 1);
     for (std::size_t offset = 0; offset < bytes->size(); offset += kSize) {
         auto r = UnavailableRecord::decode(
             std::span(bytes->data() + offset, std::min(kSize, bytes->size() - offset)));

@@ -145,6 +145,32 @@ TEST(WeekCalendar, WeekOfDateInvertsWeekDate) {
     }
 }
 
+TEST(WeekCalendar, WeekDateStepsAWeekAtATime) {
+    // Through 2099 and past it, where the year wraps to 00.
+    DateCode monday = weekDate(0);
+    EXPECT_EQ(monday, "991227");
+    for (int n = 1; n <= 5300; ++n) {
+        monday = stepWeek(monday);
+        ASSERT_EQ(weekDate(n), monday) << n;
+    }
+    EXPECT_EQ(weekDate(5218), "991228");
+    EXPECT_EQ(weekDate(5219), "000104");
+    EXPECT_EQ(weekDate(-3), "991227");
+}
+
+TEST(WeekCalendar, WeekOfDateCountsEveryDayOfEveryWeek) {
+    // Day by day through all 1999 weeks: each day belongs to the week whose Monday was
+    // the last one on or before it.
+    DateCode day = weekDate(1);
+    for (int n = 1; n <= 1999; ++n) {
+        for (int i = 0; i < 7; ++i) {
+            ASSERT_EQ(weekOfDate(day), n) << day;
+            day = stepDay(day);
+        }
+    }
+    EXPECT_EQ(weekOfDate(day), 1999) << day;
+}
+
 TEST(WeekCalendar, TodayCodeComesFromTheClock) {
     EXPECT_EQ(todayCode(test::FixedClock(2024, 3, 7)), "240307");
     EXPECT_EQ(todayCode(test::FixedClock(2000, 1, 1)), "000101");
