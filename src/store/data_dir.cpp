@@ -53,20 +53,22 @@ std::optional<Bytes> DataDir::readAll(const std::string& name) const {
         ::close(fd);
         return std::nullopt;
     }
-    Bytes bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
-    std::uint8_t buffer[65536];
+    // Read straight into the result; a file that grows meanwhile is read to its end.
+    Bytes bytes(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (got == bytes.size()) bytes.resize(bytes.size() + 65536);
+        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
             return std::nullopt;
         }
         if (n == 0) break;
-        bytes.insert(bytes.end(), buffer, buffer + n);
+        got += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    bytes.resize(got);
     return bytes;
 }
 
