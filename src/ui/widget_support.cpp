@@ -131,6 +131,13 @@ void ScreenDialog::settle() {
     settling_ = false;
 }
 
+void ScreenDialog::bind(QAbstractButton* button, std::function<void()> action) {
+    connect(button, &QAbstractButton::clicked, this, [this, action = std::move(action)] {
+        action();
+        settle();
+    });
+}
+
 void ScreenDialog::reject() {
     cancelPressed();
     settle();

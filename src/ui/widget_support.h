@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QString>
 #include <QStyledItemDelegate>
+#include <functional>
 #include <string>
 
 #include "platform/dialog_view.h"
@@ -58,6 +59,8 @@ public:
 protected:
     // Re-renders, moves the focus where the model asks, and closes when the model closed.
     void settle();
+    // A button that runs a model action and then settles.
+    void bind(QAbstractButton* button, std::function<void()> action);
     virtual void render() = 0;
     // The window's close box and Escape: the model decides (usually Cancel).
     void reject() override;

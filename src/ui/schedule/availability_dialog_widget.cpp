@@ -38,14 +38,8 @@ AvailabilityDialogWidget::AvailabilityDialogWidget(AvailabilityDialog& model, QW
     setControlId(ok_, C::Ok);
     setControlId(cancel_, C::Cancel);
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        model_.ok();
-        settle();
-    });
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        model_.cancel();
-        settle();
-    });
+    bind(ok_, [this] { model_.ok(); });
+    bind(cancel_, [this] { model_.cancel(); });
 
     auto* frame = new QGroupBox(qs(v.frame), this);
     auto* frameLayout = new QHBoxLayout(frame);

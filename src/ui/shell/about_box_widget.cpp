@@ -38,10 +38,7 @@ AboutBoxWidget::AboutBoxWidget(AboutBox& model, QWidget* parent)
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     setControlId(ok, 1);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        model_.ok();
-        settle();
-    });
+    bind(ok, [this] { model_.ok(); });
     layout->addWidget(buttons);
     setMinimumWidth(420);
 }

@@ -115,17 +115,11 @@ PreferencesDialogWidget::PreferencesDialogWidget(PreferencesDialog& model, QWidg
     barStyle_ = new QPushButton(this);
     setControlId(barStyle_, C::BarStyle);
     barStyle_->setAutoDefault(false);
-    connect(barStyle_, &QPushButton::clicked, this, [this] {
-        model_.pressBarStyle();
-        settle();
-    });
+    bind(barStyle_, [this] { model_.pressBarStyle(); });
     barColour_ = new QPushButton(this);
     setControlId(barColour_, C::BarColour);
     barColour_->setAutoDefault(false);
-    connect(barColour_, &QPushButton::clicked, this, [this] {
-        model_.pressBarColour();
-        settle();
-    });
+    bind(barColour_, [this] { model_.pressBarColour(); });
 
     topMargin_ = new NumberListWidget(
         model.topMargin(), [this] { settle(); }, this);
@@ -145,14 +139,8 @@ PreferencesDialogWidget::PreferencesDialogWidget(PreferencesDialog& model, QWidg
     setControlId(ok_, C::Ok);
     setControlId(cancel_, C::Cancel);
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        model_.ok();
-        settle();
-    });
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        model_.cancel();
-        settle();
-    });
+    bind(ok_, [this] { model_.ok(); });
+    bind(cancel_, [this] { model_.cancel(); });
 
     // Layout: general settings on the left, the printed schedule on the right.
     auto* left = new QVBoxLayout;
