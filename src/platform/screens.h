@@ -12,6 +12,9 @@ class CongregationFilterDialog;
 class CongregationListDialog;
 class NameListDialog;
 class PreferencesDialog;
+class TalkEditDialog;
+class TalkListDialog;
+class TopicListDialog;
 
 class Screens {
 public:
@@ -25,6 +28,9 @@ public:
     virtual bool run(CongregationListDialog& screen) = 0;
     virtual bool run(NameListDialog& screen) = 0;
     virtual bool run(PreferencesDialog& screen) = 0;
+    virtual bool run(TalkEditDialog& screen) = 0;
+    virtual bool run(TalkListDialog& screen) = 0;
+    virtual bool run(TopicListDialog& screen) = 0;
 };
 
 }  // namespace ambon

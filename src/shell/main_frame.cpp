@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "resources/string_table.h"
+#include "schedule/talk_list_dialog.h"
 #include "shell/about_box.h"
 #include "shell/command_ids.h"
 #include "shell/command_rules.h"
@@ -57,6 +58,12 @@ void CMainFrame::buildRoutes() {
     addRoute(cmd::PrinterSetup, [this] { platform_.printers.setup(); });
     addRoute(cmd::Preferences, [this] {
         if (showPreferences(doc_, platform_.screens, platform_.colours)) host_.refreshViews();
+    });
+    addRoute(cmd::Talks, [this] {
+        // The catalogue: mode 0 with talk 1 selected; no brother is involved.
+        TalkListDialog list(doc_, platform_, BrotherRecord{}, 1, 0, TalkListDialog::kEditMode);
+        platform_.screens.run(list);
+        afterDataScreen();
     });
     addRoute(cmd::HelpContents, [this] { host_.openHelp(false); });
     addRoute(cmd::HelpIndex, [this] { host_.openHelp(true); });

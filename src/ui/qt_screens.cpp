@@ -2,7 +2,10 @@
 #include "ui/qt_screens.h"
 
 #include "ui/qt_platform.h"
+#include "ui/reference/talk_edit_dialog_widget.h"
+#include "ui/reference/topic_list_dialog_widget.h"
 #include "ui/schedule/availability_dialog_widget.h"
+#include "ui/schedule/talk_list_dialog_widget.h"
 #include "ui/shell/about_box_widget.h"
 #include "ui/shell/preferences_dialog_widget.h"
 
@@ -26,6 +29,15 @@ bool QtScreens::run(AvailabilityDialog& screen) {
 }
 bool QtScreens::run(PreferencesDialog& screen) {
     return runModal<PreferencesDialogWidget>(screen);
+}
+bool QtScreens::run(TalkEditDialog& screen) {
+    return runModal<TalkEditDialogWidget>(screen);
+}
+bool QtScreens::run(TalkListDialog& screen) {
+    return runModal<TalkListDialogWidget>(screen);
+}
+bool QtScreens::run(TopicListDialog& screen) {
+    return runModal<TopicListDialogWidget>(screen);
 }
 bool QtScreens::run(CongregationDialog&) {
     return false;

@@ -14,6 +14,9 @@ public:
     bool run(CongregationListDialog& screen) override;
     bool run(NameListDialog& screen) override;
     bool run(PreferencesDialog& screen) override;
+    bool run(TalkEditDialog& screen) override;
+    bool run(TalkListDialog& screen) override;
+    bool run(TopicListDialog& screen) override;
 };
 
 }  // namespace ambon::ui

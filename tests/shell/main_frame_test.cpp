@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "schedule/talk_list_dialog.h"
 #include "shell/about_box.h"
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
@@ -98,6 +99,22 @@ TEST_F(MainFrameTest, CloseRules) {
 
     EXPECT_TRUE(frame.requestClose());
     EXPECT_EQ(doc.topics().count(), 0u);  // the tables were freed
+}
+
+TEST_F(MainFrameTest, TalksButtonOpensTheCatalogue) {
+    EXPECT_TRUE(frame.isEnabled(cmd::Talks));
+    EXPECT_TRUE(frame.isPanelButtonEnabled(panel::Talks));
+    std::string caption;
+    tp.screens.onTalkListDialog = [&](TalkListDialog& list) {
+        caption = list.view().caption;
+        list.cancel();
+        return false;
+    };
+    frame.pressPanelButton(panel::Talks);
+    EXPECT_EQ(tp.screens.opened, std::vector<std::string>{"TalkListDialog"});
+    EXPECT_EQ(caption, "Selecteer lezing om te bewerken");
+    // Closing the list wrote the catalogue.
+    EXPECT_EQ(dir.size("talk.dat"), 39424u);
 }
 
 TEST_F(MainFrameTest, CloseButtonsAskTheWindow) {

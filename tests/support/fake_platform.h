@@ -30,6 +30,9 @@ public:
     Script<CongregationListDialog> onCongregationListDialog;
     Script<NameListDialog> onNameListDialog;
     Script<PreferencesDialog> onPreferencesDialog;
+    Script<TalkEditDialog> onTalkEditDialog;
+    Script<TalkListDialog> onTalkListDialog;
+    Script<TopicListDialog> onTopicListDialog;
 
     bool run(AboutBox& s) override { return call(onAboutBox, s, "AboutBox"); }
     bool run(AvailabilityDialog& s) override {
@@ -48,6 +51,9 @@ public:
     bool run(PreferencesDialog& s) override {
         return call(onPreferencesDialog, s, "PreferencesDialog");
     }
+    bool run(TalkEditDialog& s) override { return call(onTalkEditDialog, s, "TalkEditDialog"); }
+    bool run(TalkListDialog& s) override { return call(onTalkListDialog, s, "TalkListDialog"); }
+    bool run(TopicListDialog& s) override { return call(onTopicListDialog, s, "TopicListDialog"); }
 
     // Names of the screens run, in order.
     std::vector<std::string> opened;
