@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "reference/congregation_list_dialog.h"
+#include "reference/name_list_dialog.h"
 #include "resources/string_table.h"
 #include "shell/about_box.h"
 #include "shell/command_ids.h"
@@ -57,6 +59,15 @@ void CMainFrame::buildRoutes() {
     addRoute(cmd::PrinterSetup, [this] { platform_.printers.setup(); });
     addRoute(cmd::Preferences, [this] {
         if (showPreferences(doc_, platform_.screens, platform_.colours)) host_.refreshViews();
+    });
+    addRoute(cmd::Congregations, [this] {
+        CongregationListDialog list(doc_, platform_);
+        platform_.screens.run(list);
+        afterDataScreen();
+    });
+    addRoute(cmd::Circuits, [this] {
+        NameListDialog circuits(doc_, platform_, NameListDialog::Mode::Circuits);
+        platform_.screens.run(circuits);
     });
     addRoute(cmd::HelpContents, [this] { host_.openHelp(false); });
     addRoute(cmd::HelpIndex, [this] { host_.openHelp(true); });

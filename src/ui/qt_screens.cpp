@@ -1,7 +1,15 @@
 // Each screen model in its widget.
 #include "ui/qt_screens.h"
 
+#include "reference/congregation_dialog.h"
+#include "reference/congregation_filter_dialog.h"
+#include "reference/congregation_list_dialog.h"
+#include "reference/name_list_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/reference/congregation_dialog_widget.h"
+#include "ui/reference/congregation_filter_dialog_widget.h"
+#include "ui/reference/congregation_list_dialog_widget.h"
+#include "ui/reference/name_list_dialog_widget.h"
 #include "ui/shell/about_box_widget.h"
 #include "ui/shell/preferences_dialog_widget.h"
 
@@ -23,17 +31,17 @@ bool QtScreens::run(AboutBox& screen) {
 bool QtScreens::run(PreferencesDialog& screen) {
     return runModal<PreferencesDialogWidget>(screen);
 }
-bool QtScreens::run(CongregationDialog&) {
-    return false;
+bool QtScreens::run(CongregationDialog& screen) {
+    return runModal<CongregationDialogWidget>(screen);
 }
-bool QtScreens::run(CongregationFilterDialog&) {
-    return false;
+bool QtScreens::run(CongregationFilterDialog& screen) {
+    return runModal<CongregationFilterDialogWidget>(screen);
 }
-bool QtScreens::run(CongregationListDialog&) {
-    return false;
+bool QtScreens::run(CongregationListDialog& screen) {
+    return runModal<CongregationListDialogWidget>(screen);
 }
-bool QtScreens::run(NameListDialog&) {
-    return false;
+bool QtScreens::run(NameListDialog& screen) {
+    return runModal<NameListDialogWidget>(screen);
 }
 
 }  // namespace ambon::ui
