@@ -136,6 +136,24 @@ TEST_F(CongregationDialogTest, RenamingKeepsEverythingElseAndTheTableOrder) {
     EXPECT_EQ(f.congregationNames(), (std::vector<std::string>{"Zuidlaren", "Emmen", "Hoorn"}));
 }
 
+TEST_F(CongregationDialogTest, AFileThatCannotBeWrittenIsReportedAndMemoryStillChanges) {
+    // A folder in place of "cong.dat": nothing can be read or written.
+    std::filesystem::remove(f.dir.file("cong.dat"));
+    std::filesystem::create_directory(f.dir.file("cong.dat"));
+    auto l = list(0);
+    C dialog(*f.doc, f.tp.platform, *l, false);
+    // What memory knows is shown and kept.
+    EXPECT_EQ(dialog.view().circuit.text, "Kring - Noord");
+    dialog.setText(C::Name, "Zuidlaren");
+    dialog.ok();
+    ASSERT_EQ(f.tp.messages.shown.size(), 1u);
+    EXPECT_EQ(f.tp.messages.shown[0].text.rfind("Unable to update file: ", 0), 0u);
+    EXPECT_NE(f.tp.messages.shown[0].text.find("cong.dat"), std::string::npos);
+    EXPECT_EQ(f.doc->congregations().entry(0).name, "Zuidlaren");
+    EXPECT_EQ(f.doc->congregations().entry(0).circuitId, 30001);
+    EXPECT_EQ(f.doc->congregations().entry(0).congId, 1);
+}
+
 TEST_F(CongregationDialogTest, InvalidNamesAreNotStoredButOkStillCloses) {
     struct Case {
         const char* name;
