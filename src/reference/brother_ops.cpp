@@ -13,7 +13,7 @@ int findBrotherByName(const CAmbDoc& doc, Messages& messages, const std::string&
         if (!offerOverwrite && static_cast<int>(i) == exceptIndex) continue;
         std::string name = brothers.brotherName(i, false);
         if (!doc.nameOrder().equal(name, text)) continue;
-        if (exceptIndex == kSilentMatch) return static_cast<int>(i) + 1;
+        if (exceptIndex == kSilentNameLookup) return static_cast<int>(i) + 1;
         std::string message = name + " Dubbele naam.\n\n";
         if (offerOverwrite) {
             message += "Overschrijven met nieuwe gegevens?";

@@ -7,15 +7,13 @@
 #include <string>
 
 #include "platform/messages.h"
+#include "reference/congregation_ops.h"
 #include "store/amb_doc.h"
 
 namespace ambon {
 
-// exceptIndex that makes findBrotherByName report a match silently.
-constexpr int kSilentMatch = 32211;
-
 // Compares text case-insensitively with every brother's given-name form (skipping
-// exceptIndex unless offerOverwrite is set). No match: 0. A match with kSilentMatch:
+// exceptIndex unless offerOverwrite is set). No match: 0. A match with kSilentNameLookup:
 // index + 1. Any other match shows "Dubbele naam." (with the overwrite question when
 // offered) and gives index + 1 for Yes, -1 otherwise.
 int findBrotherByName(const CAmbDoc& doc, Messages& messages, const std::string& text,

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "reference/congregation_list_dialog.h"
+#include "reference/name_list_dialog.h"
 #include "resources/string_table.h"
 #include "schedule/talk_list_dialog.h"
 #include "shell/about_box.h"
@@ -64,6 +66,15 @@ void CMainFrame::buildRoutes() {
         TalkListDialog list(doc_, platform_, BrotherRecord{}, 1, 0, TalkListDialog::kEditMode);
         platform_.screens.run(list);
         afterDataScreen();
+    });
+    addRoute(cmd::Congregations, [this] {
+        CongregationListDialog list(doc_, platform_);
+        platform_.screens.run(list);
+        afterDataScreen();
+    });
+    addRoute(cmd::Circuits, [this] {
+        NameListDialog circuits(doc_, platform_, NameListDialog::Mode::Circuits);
+        platform_.screens.run(circuits);
     });
     addRoute(cmd::HelpContents, [this] { host_.openHelp(false); });
     addRoute(cmd::HelpIndex, [this] { host_.openHelp(true); });

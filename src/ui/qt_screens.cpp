@@ -1,7 +1,15 @@
 // Each screen model in its widget.
 #include "ui/qt_screens.h"
 
+#include "reference/congregation_dialog.h"
+#include "reference/congregation_filter_dialog.h"
+#include "reference/congregation_list_dialog.h"
+#include "reference/name_list_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/reference/congregation_dialog_widget.h"
+#include "ui/reference/congregation_filter_dialog_widget.h"
+#include "ui/reference/congregation_list_dialog_widget.h"
+#include "ui/reference/name_list_dialog_widget.h"
 #include "ui/reference/talk_edit_dialog_widget.h"
 #include "ui/reference/topic_list_dialog_widget.h"
 #include "ui/schedule/availability_dialog_widget.h"
@@ -39,17 +47,17 @@ bool QtScreens::run(TalkListDialog& screen) {
 bool QtScreens::run(TopicListDialog& screen) {
     return runModal<TopicListDialogWidget>(screen);
 }
-bool QtScreens::run(CongregationDialog&) {
-    return false;
+bool QtScreens::run(CongregationDialog& screen) {
+    return runModal<CongregationDialogWidget>(screen);
 }
-bool QtScreens::run(CongregationFilterDialog&) {
-    return false;
+bool QtScreens::run(CongregationFilterDialog& screen) {
+    return runModal<CongregationFilterDialogWidget>(screen);
 }
-bool QtScreens::run(CongregationListDialog&) {
-    return false;
+bool QtScreens::run(CongregationListDialog& screen) {
+    return runModal<CongregationListDialogWidget>(screen);
 }
-bool QtScreens::run(NameListDialog&) {
-    return false;
+bool QtScreens::run(NameListDialog& screen) {
+    return runModal<NameListDialogWidget>(screen);
 }
 
 }  // namespace ambon::ui

@@ -134,7 +134,7 @@ TEST_F(BrotherOpsTest, MovingAsksClearsOldRolesAndRetagsHisWeeks) {
 TEST_F(BrotherOpsTest, DuplicateNames) {
     const std::size_t jan = indexOf(1);
     EXPECT_EQ(findBrotherByName(doc, messages, "Henk Bos", false, -1), 0);
-    EXPECT_EQ(findBrotherByName(doc, messages, "jan bakker", false, kSilentMatch),
+    EXPECT_EQ(findBrotherByName(doc, messages, "jan bakker", false, kSilentNameLookup),
               static_cast<int>(jan) + 1);
     EXPECT_TRUE(messages.shown.empty());
     // Editing Jan himself is not a duplicate of himself.

@@ -1,13 +1,17 @@
-// The main window's model: caption, start date, routing, the rule that unbuilt commands
-// stay off, and the close rules.
+// The main window's model: caption, start date, routing (the congregation, circuit and
+// talk commands among them), the rule that unbuilt commands stay off, and the close rules.
 #include "shell/main_frame.h"
 
 #include <gtest/gtest.h>
 
+#include "reference/congregation_dialog.h"
+#include "reference/congregation_list_dialog.h"
+#include "reference/name_list_dialog.h"
 #include "schedule/talk_list_dialog.h"
 #include "shell/about_box.h"
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
+#include "support/congregation_fixture.h"
 #include "support/fake_platform.h"
 #include "support/temp_data_dir.h"
 
@@ -150,6 +154,63 @@ TEST(MainMenu, EveryMenuCommandHasAPrompt) {
         }
     };
     walk(mainMenu());
+}
+
+class MainFrameRoutes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        f.writeCongregations({test::congregation("Assen", 1)});
+        f.start();
+        frame = std::make_unique<CMainFrame>(*f.doc, f.tp.platform, view, host);
+    }
+    test::CongregationFixture f;
+    CAmbView view;
+    RecordingHost host;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(MainFrameRoutes, CongregationsOpenTheListAndRedrawAfterAChange) {
+    bool pickMode = true;
+    f.tp.screens.onCongregationListDialog = [&](CongregationListDialog& list) {
+        pickMode = list.pickMode();
+        list.cancel();
+        return false;
+    };
+    ASSERT_TRUE(frame->isPanelButtonEnabled(panel::Congregations));
+    frame->pressPanelButton(panel::Congregations);
+    EXPECT_FALSE(pickMode);
+    EXPECT_EQ(host.refreshes, 0);
+
+    f.tp.screens.onCongregationListDialog = [&](CongregationListDialog& list) {
+        list.ok();  // edits Assen
+        list.cancel();
+        return false;
+    };
+    f.tp.screens.onCongregationDialog = [](CongregationDialog& d) {
+        d.setText(CongregationDialog::Phone1, "0592-123456");
+        d.ok();
+        return true;
+    };
+    frame->execute(cmd::Congregations);
+    EXPECT_EQ(host.refreshes, 1);
+    EXPECT_EQ(f.congSlot(1).phone1, "0592-123456");
+}
+
+TEST_F(MainFrameRoutes, CircuitsOpenTheCircuitListForEditing) {
+    f.tp.screens.onNameListDialog = [](NameListDialog& list) {
+        EXPECT_FALSE(list.pickMode());
+        EXPECT_EQ(list.view().caption, "Kringen");
+        list.pressAdd();
+        list.setEditText("Noord");
+        list.ok();
+        list.cancel();
+        return false;
+    };
+    ASSERT_TRUE(frame->isPanelButtonEnabled(panel::Circuits));
+    frame->pressPanelButton(panel::Circuits);
+    EXPECT_EQ(f.tp.screens.opened, std::vector<std::string>{"NameListDialog"});
+    ASSERT_EQ(f.doc->circuits().count(), 1u);
+    EXPECT_EQ(f.doc->circuits().records()[0].id, 30001);
 }
 
 }  // namespace
