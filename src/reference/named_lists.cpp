@@ -106,6 +106,10 @@ void deleteCircuit(CAmbDoc& doc, std::size_t index) {
     removeNamed(circuits, index);
 }
 
+std::string hostDisplayName(std::string_view name) {
+    return std::string(hostKey(name));
+}
+
 int findHostByName(const CAmbDoc& doc, Messages& messages, const std::string& text, bool flag,
                    int exceptIndex) {
     return findByName(doc, messages, doc.hosts(), hostKey, text, flag, exceptIndex);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "platform/messages.h"
 #include "reference/congregation_ops.h"
@@ -28,6 +29,10 @@ bool renameCircuit(CAmbDoc& doc, Messages& messages, std::size_t index, const st
 // Removes circuit index; every congregation in it is left without a circuit, on disk
 // and in memory. No question is asked.
 void deleteCircuit(CAmbDoc& doc, std::size_t index);
+
+// A provider's name as every display but the provider list shows it: without the "~" that
+// marks a provider the hospitality rotation leaves out.
+std::string hostDisplayName(std::string_view name);
 
 // The same for hospitality providers. A leading "~" (a provider the rotation leaves out)
 // does not count when names are compared.

@@ -6,6 +6,7 @@
 
 #include "reference/congregation_list_dialog.h"
 #include "reference/name_list_dialog.h"
+#include "reference/own_congregation_dialog.h"
 #include "resources/string_table.h"
 #include "schedule/talk_list_dialog.h"
 #include "shell/about_box.h"
@@ -75,6 +76,11 @@ void CMainFrame::buildRoutes() {
     addRoute(cmd::Circuits, [this] {
         NameListDialog circuits(doc_, platform_, NameListDialog::Mode::Circuits);
         platform_.screens.run(circuits);
+    });
+    addRoute(cmd::OwnCongregation, [this] {
+        OwnCongregationDialog own(doc_, platform_);
+        platform_.screens.run(own);
+        afterDataScreen();
     });
     addRoute(cmd::HelpContents, [this] { host_.openHelp(false); });
     addRoute(cmd::HelpIndex, [this] { host_.openHelp(true); });

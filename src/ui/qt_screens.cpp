@@ -4,12 +4,16 @@
 #include "reference/congregation_dialog.h"
 #include "reference/congregation_filter_dialog.h"
 #include "reference/congregation_list_dialog.h"
+#include "reference/helper_role_dialog.h"
 #include "reference/name_list_dialog.h"
+#include "reference/own_congregation_dialog.h"
 #include "ui/qt_platform.h"
 #include "ui/reference/congregation_dialog_widget.h"
 #include "ui/reference/congregation_filter_dialog_widget.h"
 #include "ui/reference/congregation_list_dialog_widget.h"
+#include "ui/reference/helper_role_dialog_widget.h"
 #include "ui/reference/name_list_dialog_widget.h"
+#include "ui/reference/own_congregation_dialog_widget.h"
 #include "ui/reference/talk_edit_dialog_widget.h"
 #include "ui/reference/topic_list_dialog_widget.h"
 #include "ui/schedule/availability_dialog_widget.h"
@@ -56,8 +60,14 @@ bool QtScreens::run(CongregationFilterDialog& screen) {
 bool QtScreens::run(CongregationListDialog& screen) {
     return runModal<CongregationListDialogWidget>(screen);
 }
+bool QtScreens::run(HelperRoleDialog& screen) {
+    return runModal<HelperRoleDialogWidget>(screen);
+}
 bool QtScreens::run(NameListDialog& screen) {
     return runModal<NameListDialogWidget>(screen);
+}
+bool QtScreens::run(OwnCongregationDialog& screen) {
+    return runModal<OwnCongregationDialogWidget>(screen);
 }
 
 }  // namespace ambon::ui

@@ -12,7 +12,9 @@ public:
     bool run(CongregationDialog& screen) override;
     bool run(CongregationFilterDialog& screen) override;
     bool run(CongregationListDialog& screen) override;
+    bool run(HelperRoleDialog& screen) override;
     bool run(NameListDialog& screen) override;
+    bool run(OwnCongregationDialog& screen) override;
     bool run(PreferencesDialog& screen) override;
     bool run(TalkEditDialog& screen) override;
     bool run(TalkListDialog& screen) override;

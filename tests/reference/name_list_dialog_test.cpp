@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "reference/named_lists.h"
 #include "support/congregation_fixture.h"
 
 namespace ambon {
@@ -150,6 +151,103 @@ TEST_F(NameListTest, HostModeListsTheProviders) {
     EXPECT_EQ(list.view().list.rows, (std::vector<std::string>{"Bakker", "~Jansen"}));
     EXPECT_EQ(f.dir.size("hospital.dat"), 64u);
     EXPECT_EQ(f.doc->circuits().count(), 2u);
+}
+
+// Providers as the own congregation screen edits them: the rotation marker stays in the
+// list, duplicates ignore it, and numbers of deleted providers come back.
+class HostListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::vector<std::uint8_t> bytes;
+        // In name order, as the program writes it: the marker sorts after the letters.
+        for (const auto& [name, id] :
+             {std::pair<const char*, std::uint16_t>{"Bakker", 30002}, {"~Familie X", 30001}}) {
+            NamedIdRecord r;
+            r.name = name;
+            r.id = id;
+            auto one = r.encode();
+            bytes.insert(bytes.end(), one.begin(), one.end());
+        }
+        f.dir.write("hospital.dat", bytes);
+        f.start();
+        // A past week hosted by Familie X.
+        f.doc->getWeek(f.doc->todayWeek() - 3).hostId = 30001;
+    }
+    std::vector<std::pair<std::string, std::uint16_t>> onDisk() const {
+        auto bytes = f.dir.read("hospital.dat");
+        std::vector<std::pair<std::string, std::uint16_t>> out;
+        for (std::size_t at = 0; at + 32 <= bytes.size(); at += 32) {
+            auto r = NamedIdRecord::decode(std::span(bytes.data() + at, 32));
+            out.emplace_back(r.name, r.id);
+        }
+        return out;
+    }
+    // What a schedule shows for the past week's provider.
+    std::string weekHost() const {
+        std::size_t found = f.doc->hosts().find(
+            static_cast<std::uint16_t>(f.doc->getWeek(f.doc->todayWeek() - 3).hostId));
+        return found != 0 ? hostDisplayName(f.doc->hosts().name(found - 1)) : std::string();
+    }
+    void edit(N& list, int row, const std::string& text) {
+        list.selectRow(row);
+        list.setEditText(text);
+        list.ok();
+    }
+    void add(N& list, const std::string& text) {
+        list.pressAdd();
+        list.setEditText(text);
+        list.ok();
+    }
+
+    CongregationFixture f;
+};
+
+using HostRows = std::vector<std::pair<std::string, std::uint16_t>>;
+
+TEST_F(HostListTest, TheMarkedProviderKeepsItsTildeHereOnly) {
+    N list(*f.doc, f.tp.platform, N::Mode::Hosts);
+    EXPECT_EQ(list.view().list.rows, (std::vector<std::string>{"Bakker", "~Familie X"}));
+    EXPECT_EQ(weekHost(), "Familie X");
+
+    const auto before = f.dir.read("hospital.dat");
+    add(list, "Familie X");
+    ASSERT_EQ(f.tp.messages.shown.size(), 1u);
+    EXPECT_EQ(f.tp.messages.lastText(), "~Familie X Dubbele naam.\n\n");
+    EXPECT_EQ(f.tp.messages.shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(f.dir.read("hospital.dat"), before);
+    EXPECT_EQ(list.view().list.rows, (std::vector<std::string>{"Bakker", "~Familie X"}));
+
+    // Renaming keeps the number; a rename onto a taken name changes nothing.
+    edit(list, 0, "Bakker-de Vries");
+    edit(list, 0, "familie x");
+    EXPECT_EQ(onDisk(), (HostRows{{"Bakker-de Vries", 30002}, {"~Familie X", 30001}}));
+    EXPECT_EQ(f.tp.messages.shown.size(), 2u);
+}
+
+TEST_F(HostListTest, ADeletedProvidersNumberGoesToTheNextOneAdded) {
+    N list(*f.doc, f.tp.platform, N::Mode::Hosts);
+    edit(list, 1, "");
+    EXPECT_TRUE(f.tp.messages.shown.empty());
+    EXPECT_EQ(onDisk(), (HostRows{{"Bakker", 30002}}));
+    // The week keeps the number, which names nobody now.
+    EXPECT_EQ(f.doc->getWeek(f.doc->todayWeek() - 3).hostId, 30001);
+    EXPECT_EQ(weekHost(), "");
+
+    add(list, "Familie Y");
+    EXPECT_EQ(onDisk(), (HostRows{{"Bakker", 30002}, {"Familie Y", 30001}}));
+    EXPECT_EQ(weekHost(), "Familie Y");
+}
+
+TEST_F(HostListTest, DeletingTheLastProviderLeavesAnEmptyFile) {
+    N list(*f.doc, f.tp.platform, N::Mode::Hosts);
+    edit(list, 0, "");
+    edit(list, 0, "");
+    EXPECT_TRUE(list.view().list.rows.empty());
+    // The deletion sticks: the file is emptied rather than left as it was.
+    EXPECT_TRUE(f.dir.exists("hospital.dat"));
+    EXPECT_EQ(f.dir.size("hospital.dat"), 0u);
+    f.start();
+    EXPECT_EQ(f.doc->hosts().count(), 0u);
 }
 
 }  // namespace

@@ -131,5 +131,17 @@ TEST(Hosts, TheMarkerDoesNotCountForDuplicates) {
     ASSERT_EQ(bytes.size(), 64u);
 }
 
+TEST(Hosts, DisplayNameLeavesOutTheLeadingMarkerOnly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"~Familie X", "Familie X"},
+        {"Familie X", "Familie X"},
+        {"~~Jansen", "~Jansen"},
+        {"De ~Vries", "De ~Vries"},
+        {"~", ""},
+        {"", ""},
+    };
+    for (const auto& [stored, shown] : cases) EXPECT_EQ(hostDisplayName(stored), shown) << stored;
+}
+
 }  // namespace
 }  // namespace ambon

@@ -7,6 +7,7 @@
 #include "reference/congregation_dialog.h"
 #include "reference/congregation_list_dialog.h"
 #include "reference/name_list_dialog.h"
+#include "reference/own_congregation_dialog.h"
 #include "schedule/talk_list_dialog.h"
 #include "shell/about_box.h"
 #include "shell/command_ids.h"
@@ -211,6 +212,34 @@ TEST_F(MainFrameRoutes, CircuitsOpenTheCircuitListForEditing) {
     EXPECT_EQ(f.tp.screens.opened, std::vector<std::string>{"NameListDialog"});
     ASSERT_EQ(f.doc->circuits().count(), 1u);
     EXPECT_EQ(f.doc->circuits().records()[0].id, 30001);
+}
+
+TEST_F(MainFrameRoutes, OwnCongregationNeedsTwoCongregationsAndRedrawsAfterAChoice) {
+    // Only Assen: menu entry and panel button are off.
+    EXPECT_FALSE(frame->isEnabled(cmd::OwnCongregation));
+    EXPECT_FALSE(frame->isPanelButtonEnabled(panel::OwnCongregation));
+    frame->pressPanelButton(panel::OwnCongregation);
+    EXPECT_TRUE(f.tp.screens.opened.empty());
+
+    f.doc->congregations().addCongregation(test::congregation("Beilen", 0));
+    f.doc->congregations().sortCongregations();
+    ASSERT_TRUE(frame->isEnabled(cmd::OwnCongregation));
+    ASSERT_TRUE(frame->isPanelButtonEnabled(panel::OwnCongregation));
+    f.tp.screens.onCongregationListDialog = [](CongregationListDialog& list) {
+        list.selectRow(1);
+        list.ok();
+        return true;
+    };
+    f.tp.screens.onOwnCongregationDialog = [](OwnCongregationDialog& own) {
+        own.pressChoose();
+        own.ok();
+        return true;
+    };
+    frame->pressPanelButton(panel::OwnCongregation);
+    EXPECT_EQ(f.tp.screens.opened,
+              (std::vector<std::string>{"OwnCongregationDialog", "CongregationListDialog"}));
+    EXPECT_EQ(f.doc->homeCongId(), 2);
+    EXPECT_EQ(host.refreshes, 1);
 }
 
 }  // namespace

@@ -28,7 +28,9 @@ public:
     Script<CongregationDialog> onCongregationDialog;
     Script<CongregationFilterDialog> onCongregationFilterDialog;
     Script<CongregationListDialog> onCongregationListDialog;
+    Script<HelperRoleDialog> onHelperRoleDialog;
     Script<NameListDialog> onNameListDialog;
+    Script<OwnCongregationDialog> onOwnCongregationDialog;
     Script<PreferencesDialog> onPreferencesDialog;
     Script<TalkEditDialog> onTalkEditDialog;
     Script<TalkListDialog> onTalkListDialog;
@@ -47,7 +49,13 @@ public:
     bool run(CongregationListDialog& s) override {
         return call(onCongregationListDialog, s, "CongregationListDialog");
     }
+    bool run(HelperRoleDialog& s) override {
+        return call(onHelperRoleDialog, s, "HelperRoleDialog");
+    }
     bool run(NameListDialog& s) override { return call(onNameListDialog, s, "NameListDialog"); }
+    bool run(OwnCongregationDialog& s) override {
+        return call(onOwnCongregationDialog, s, "OwnCongregationDialog");
+    }
     bool run(PreferencesDialog& s) override {
         return call(onPreferencesDialog, s, "PreferencesDialog");
     }
