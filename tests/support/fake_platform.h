@@ -25,9 +25,12 @@ public:
 
     Script<AboutBox> onAboutBox;
     Script<AvailabilityDialog> onAvailabilityDialog;
+    Script<BrotherDialog> onBrotherDialog;
+    Script<BrotherListDialog> onBrotherListDialog;
     Script<CongregationDialog> onCongregationDialog;
     Script<CongregationFilterDialog> onCongregationFilterDialog;
     Script<CongregationListDialog> onCongregationListDialog;
+    Script<ContactCard> onContactCard;
     Script<NameListDialog> onNameListDialog;
     Script<PreferencesDialog> onPreferencesDialog;
     Script<TalkEditDialog> onTalkEditDialog;
@@ -38,6 +41,10 @@ public:
     bool run(AvailabilityDialog& s) override {
         return call(onAvailabilityDialog, s, "AvailabilityDialog");
     }
+    bool run(BrotherDialog& s) override { return call(onBrotherDialog, s, "BrotherDialog"); }
+    bool run(BrotherListDialog& s) override {
+        return call(onBrotherListDialog, s, "BrotherListDialog");
+    }
     bool run(CongregationDialog& s) override {
         return call(onCongregationDialog, s, "CongregationDialog");
     }
@@ -47,6 +54,7 @@ public:
     bool run(CongregationListDialog& s) override {
         return call(onCongregationListDialog, s, "CongregationListDialog");
     }
+    bool run(ContactCard& s) override { return call(onContactCard, s, "ContactCard"); }
     bool run(NameListDialog& s) override { return call(onNameListDialog, s, "NameListDialog"); }
     bool run(PreferencesDialog& s) override {
         return call(onPreferencesDialog, s, "PreferencesDialog");
