@@ -22,6 +22,9 @@ BrotherListDialogWidget::BrotherListDialogWidget(BrotherListDialog& model, QWidg
         [this] { model_.listFocusGained(); }, this);
     setControlId(list_, C::List);
     list_->setItemDelegate(new TabStopDelegate(list_));
+    // Rows are measured with their tab as a plain character; drawn at the tab stop they
+    // fit the width below, so a horizontal bar would only scroll empty space.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         model_.selectRow(row);
         settle();
