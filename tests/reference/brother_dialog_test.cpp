@@ -251,6 +251,22 @@ TEST_F(BrotherDialogTest, TheExtraRecordIsCreatedRewrittenAndFreed) {
     EXPECT_TRUE(f.doc->dataChanged());
 }
 
+TEST_F(BrotherDialogTest, AnExtraRecordOfAnotherBrotherIsLeftAlone) {
+    // Kees's record points at Jan's extra record.
+    BrotherRecord kees = f.brotherSlot(BrotherFixture::Kees);
+    kees.extraNo = 1;
+    f.doc->brothers().writeBrotherSlot(BrotherFixture::Kees, kees);
+    list = listOn(BrotherFixture::Kees);
+    B d(*f.doc, f.tp.platform, *list, false);
+    EXPECT_EQ(d.view().email.text, "");
+    d.setText(B::Email, "kees@example.org");
+    d.ok();
+    EXPECT_EQ(f.extraSlot(1).brotherId, BrotherFixture::Jan);
+    EXPECT_EQ(f.extraSlot(1).email, "jan@example.org");
+    EXPECT_EQ(f.brotherSlot(BrotherFixture::Kees).extraNo, 2);
+    EXPECT_EQ(f.extraSlot(2).email, "kees@example.org");
+}
+
 TEST_F(BrotherDialogTest, OfficeBoxesExcludeEachOtherAndElderWins) {
     // A record with both office bits shows, and stores, an elder.
     BrotherRecord piet = f.brotherSlot(BrotherFixture::Piet);
