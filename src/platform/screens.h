@@ -7,9 +7,12 @@ namespace ambon {
 
 class AboutBox;
 class AvailabilityDialog;
+class BrotherDialog;
+class BrotherListDialog;
 class CongregationDialog;
 class CongregationFilterDialog;
 class CongregationListDialog;
+class ContactCard;
 class HelperRoleDialog;
 class NameListDialog;
 class OwnCongregationDialog;
@@ -25,9 +28,12 @@ public:
     // Each returns true when the screen was closed with OK.
     virtual bool run(AboutBox& screen) = 0;
     virtual bool run(AvailabilityDialog& screen) = 0;
+    virtual bool run(BrotherDialog& screen) = 0;
+    virtual bool run(BrotherListDialog& screen) = 0;
     virtual bool run(CongregationDialog& screen) = 0;
     virtual bool run(CongregationFilterDialog& screen) = 0;
     virtual bool run(CongregationListDialog& screen) = 0;
+    virtual bool run(ContactCard& screen) = 0;
     virtual bool run(HelperRoleDialog& screen) = 0;
     virtual bool run(NameListDialog& screen) = 0;
     virtual bool run(OwnCongregationDialog& screen) = 0;

@@ -1,7 +1,10 @@
 // One congregation.
 #include "reference/congregation_dialog.h"
 
+#include <array>
+
 #include "calendar/text_services.h"
+#include "reference/brother_list_dialog.h"
 #include "reference/congregation_list_dialog.h"
 #include "reference/congregation_ops.h"
 #include "reference/name_list_dialog.h"
@@ -128,14 +131,12 @@ CongregationDialog::View CongregationDialog::view() const {
 
     std::string brothersText = "Broeders";
     if (editing) brothersText += " ( " + std::to_string(brothers) + " )";
-    v.brothers = button(brothersText, editing && !(free && list_->pickMode()), false);
+    v.brothers = button(brothersText, editing && !(free && list_->pickMode()));
     const bool roles = editing && brothers > 0;
-    v.elderCoordinator =
-        button(roleText("Coordinator van het lichaam van ouderlingen", record_.elderCoordinatorId),
-               roles, false);
-    v.talkCoordinator =
-        button(roleText("Lezing Coordinator", record_.talkCoordinatorId), roles, false);
-    v.secretary = button(roleText("Secretaris", record_.secretaryId), roles, false);
+    v.elderCoordinator = button(
+        roleText("Coordinator van het lichaam van ouderlingen", record_.elderCoordinatorId), roles);
+    v.talkCoordinator = button(roleText("Lezing Coordinator", record_.talkCoordinatorId), roles);
+    v.secretary = button(roleText("Secretaris", record_.secretaryId), roles);
 
     std::string circuit = "Kring";
     const NamedIdTable& circuits = doc_.circuits();
@@ -195,6 +196,71 @@ void CongregationDialog::pressCircuit() {
                           found != 0 ? static_cast<int>(found) : -1);
     if (platform_.screens.run(picker))
         record_.circuitId = static_cast<std::int16_t>(picker.pickedId());
+}
+
+void CongregationDialog::pressBrothers() {
+    if (addMode_ || record_.congId == 0) return;
+    if (name_.empty() || name_[0] == ' ') {
+        platform_.messages.ok("Vul de naam van de gemeente in");
+        setFocus(Name);
+        return;
+    }
+    // A name another congregation carries has shown its own message.
+    if (!valid()) {
+        setFocus(Name);
+        return;
+    }
+    // Deleting a brother in the list clears his roles in the file; the next store must
+    // not write them back, nor give them to a new brother who takes over his number.
+    auto roles = [this] {
+        std::size_t found = doc_.congregations().findCongregation(record_.congId);
+        CongregationEntry e;
+        if (found != 0) e = doc_.congregations().entry(found - 1);
+        return std::array{e.elderCoordinatorId, e.talkCoordinatorId, e.secretaryId};
+    };
+    const auto before = roles();
+    BrotherListDialog::Options filter;
+    filter.congFilter = record_.congId;
+    BrotherListDialog brothers(doc_, platform_, filter);
+    platform_.screens.run(brothers);
+    const auto after = roles();
+    std::int16_t* working[] = {&record_.elderCoordinatorId, &record_.talkCoordinatorId,
+                               &record_.secretaryId};
+    for (std::size_t r = 0; r < after.size(); ++r)
+        if (after[r] != before[r]) *working[r] = after[r];
+    changed_ = true;
+    doc_.rebuildLocalBrothers();
+}
+
+void CongregationDialog::pressRole(int control) {
+    if (addMode_ || record_.congId == 0) return;
+    std::int16_t* holder = nullptr;
+    int role = BrotherListDialog::kNoRole;
+    switch (control) {
+        case ElderCoordinator:
+            holder = &record_.elderCoordinatorId;
+            role = BrotherListDialog::kElderCoordinator;
+            break;
+        case TalkCoordinator:
+            holder = &record_.talkCoordinatorId;
+            role = BrotherListDialog::kTalkCoordinator;
+            break;
+        case Secretary:
+            holder = &record_.secretaryId;
+            role = BrotherListDialog::kSecretary;
+            break;
+        default:
+            return;
+    }
+    BrotherListDialog::Options pick;
+    pick.congFilter = record_.congId;
+    pick.role = role;
+    pick.preselectId = *holder;
+    BrotherListDialog brothers(doc_, platform_, pick);
+    if (!platform_.screens.run(brothers)) return;
+    const int index = brothers.chosenIndex();
+    if (index >= 0 && static_cast<std::size_t>(index) < doc_.brothers().count())
+        *holder = doc_.brothers().entry(static_cast<std::size_t>(index)).brotherId;
 }
 
 bool CongregationDialog::valid() {

@@ -70,6 +70,11 @@ public:
     void pressDay(int control);
     // Chooses the circuit from the circuit list.
     void pressCircuit();
+    // The brothers of this congregation, in their list.
+    void pressBrothers();
+    // A role button (ElderCoordinator, TalkCoordinator, Secretary): chooses the holder
+    // among the congregation's brothers.
+    void pressRole(int control);
     void ok();
     void cancel() { closeCancel(); }
     void apply();
@@ -88,9 +93,8 @@ public:
     int dayEven() const { return dayEven_; }
     int dayOdd() const { return dayOdd_; }
 
-    // The brothers list, the role pickers and the map picker are screens of their own
-    // that the program does not have yet; their buttons are shown by the rules but stay
-    // disabled until those screens exist.
+    // The map picker is a screen the program does not have yet; its button is shown by
+    // the rules but stays disabled until it exists.
 
 private:
     void load();

@@ -4,10 +4,12 @@
 #include <array>
 #include <cstdio>
 
+#include "reference/brother_list_dialog.h"
 #include "reference/congregation_list_dialog.h"
 #include "reference/name_list_dialog.h"
 #include "reference/own_congregation_dialog.h"
 #include "resources/string_table.h"
+#include "schedule/availability_dialog.h"
 #include "schedule/talk_list_dialog.h"
 #include "shell/about_box.h"
 #include "shell/command_ids.h"
@@ -72,6 +74,33 @@ void CMainFrame::buildRoutes() {
         CongregationListDialog list(doc_, platform_);
         platform_.screens.run(list);
         afterDataScreen();
+    });
+    addRoute(cmd::Brothers, [this] {
+        BrotherListDialog list(doc_, platform_, {});
+        platform_.screens.run(list);
+        if (doc_.dataChanged()) {
+            // Names, congregations and deletions change who the own congregation has.
+            doc_.rebuildLocalBrothers();
+            host_.refreshViews();
+        }
+    });
+    addRoute(cmd::Availability, [this] {
+        BrotherListDialog::Options pick;
+        pick.selectMode = true;
+        pick.hideAdd = true;
+        int row = 0;
+        for (;;) {
+            BrotherListDialog list(doc_, platform_, pick);
+            // Back on the brother just done, so the next one is near.
+            list.setSelection(row);
+            if (!platform_.screens.run(list)) break;
+            const int index = list.chosenIndex();
+            if (index < 0 || static_cast<std::size_t>(index) >= doc_.brothers().count()) break;
+            row = list.selection();
+            AvailabilityDialog availability(
+                doc_, doc_.brothers().entry(static_cast<std::size_t>(index)).brotherId, false);
+            platform_.screens.run(availability);
+        }
     });
     addRoute(cmd::Circuits, [this] {
         NameListDialog circuits(doc_, platform_, NameListDialog::Mode::Circuits);

@@ -1,16 +1,22 @@
 // Each screen model in its widget.
 #include "ui/qt_screens.h"
 
+#include "reference/brother_dialog.h"
+#include "reference/brother_list_dialog.h"
 #include "reference/congregation_dialog.h"
 #include "reference/congregation_filter_dialog.h"
 #include "reference/congregation_list_dialog.h"
+#include "reference/contact_card.h"
 #include "reference/helper_role_dialog.h"
 #include "reference/name_list_dialog.h"
 #include "reference/own_congregation_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/reference/brother_dialog_widget.h"
+#include "ui/reference/brother_list_dialog_widget.h"
 #include "ui/reference/congregation_dialog_widget.h"
 #include "ui/reference/congregation_filter_dialog_widget.h"
 #include "ui/reference/congregation_list_dialog_widget.h"
+#include "ui/reference/contact_card_widget.h"
 #include "ui/reference/helper_role_dialog_widget.h"
 #include "ui/reference/name_list_dialog_widget.h"
 #include "ui/reference/own_congregation_dialog_widget.h"
@@ -38,6 +44,15 @@ bool QtScreens::run(AboutBox& screen) {
 }
 bool QtScreens::run(AvailabilityDialog& screen) {
     return runModal<AvailabilityDialogWidget>(screen);
+}
+bool QtScreens::run(BrotherDialog& screen) {
+    return runModal<BrotherDialogWidget>(screen);
+}
+bool QtScreens::run(BrotherListDialog& screen) {
+    return runModal<BrotherListDialogWidget>(screen);
+}
+bool QtScreens::run(ContactCard& screen) {
+    return runModal<ContactCardWidget>(screen);
 }
 bool QtScreens::run(PreferencesDialog& screen) {
     return runModal<PreferencesDialogWidget>(screen);

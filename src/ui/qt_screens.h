@@ -9,10 +9,13 @@ class QtScreens : public Screens {
 public:
     bool run(AboutBox& screen) override;
     bool run(AvailabilityDialog& screen) override;
+    bool run(BrotherDialog& screen) override;
+    bool run(BrotherListDialog& screen) override;
     bool run(CongregationDialog& screen) override;
     bool run(CongregationFilterDialog& screen) override;
     bool run(CongregationListDialog& screen) override;
     bool run(HelperRoleDialog& screen) override;
+    bool run(ContactCard& screen) override;
     bool run(NameListDialog& screen) override;
     bool run(OwnCongregationDialog& screen) override;
     bool run(PreferencesDialog& screen) override;

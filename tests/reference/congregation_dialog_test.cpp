@@ -1,10 +1,12 @@
 // The congregation screen: adding, renaming, the duplicate and overwrite rules, deleting
 // with everything that refers to the congregation, the meeting schedule fields,
-// navigation and what the screen shows.
+// navigation, what the screen shows, and its brothers list and role pickers.
 #include "reference/congregation_dialog.h"
 
 #include <gtest/gtest.h>
 
+#include "reference/brother_dialog.h"
+#include "reference/brother_list_dialog.h"
 #include "reference/congregation_list_dialog.h"
 #include "reference/name_list_dialog.h"
 #include "support/congregation_fixture.h"
@@ -387,11 +389,11 @@ TEST_F(CongregationDialogTest, ButtonTextsAndVisibility) {
     for (const ControlView* c : {&v.brothers, &v.elderCoordinator, &v.talkCoordinator, &v.secretary,
                                  &v.circuit, &v.map, &v.del, &v.previous, &v.next})
         EXPECT_TRUE(c->visible) << c->text;
-    // Screens that do not exist yet are not offered.
     for (const ControlView* c :
-         {&v.brothers, &v.elderCoordinator, &v.talkCoordinator, &v.secretary, &v.map})
-        EXPECT_FALSE(c->enabled) << c->text;
-    EXPECT_TRUE(v.circuit.enabled);
+         {&v.brothers, &v.elderCoordinator, &v.talkCoordinator, &v.secretary, &v.circuit})
+        EXPECT_TRUE(c->enabled) << c->text;
+    // The map picker does not exist yet and is not offered.
+    EXPECT_FALSE(v.map.enabled);
     EXPECT_FALSE(v.apply.visible);
     EXPECT_FALSE(v.nameReadOnly);
     EXPECT_EQ(v.dayEven.text, "Sunday");
@@ -483,6 +485,108 @@ TEST_F(CongregationDialogTest, TheCircuitComesFromThePickList) {
     EXPECT_EQ(preselected, -1);
     lost.ok();
     EXPECT_EQ(f.congSlot(3).circuitId, 0);
+}
+
+TEST_F(CongregationDialogTest, BrothersButtonNeedsANameThenOpensTheFilteredList) {
+    auto l = list(1);  // Emmen
+    C dialog(*f.doc, f.tp.platform, *l, false);
+    dialog.setText(C::Name, "");
+    dialog.pressBrothers();
+    EXPECT_EQ(f.tp.messages.lastText(), "Vul de naam van de gemeente in");
+    EXPECT_EQ(dialog.focus(), C::Name);
+    EXPECT_TRUE(f.tp.screens.opened.empty());
+    EXPECT_FALSE(dialog.changed());
+
+    // Another congregation's name: only its own message.
+    dialog.clearFocusRequest();
+    dialog.setText(C::Name, "assen");
+    dialog.pressBrothers();
+    EXPECT_EQ(f.tp.messages.lastText(), "Assen Dubbele naam.\n\n");
+    EXPECT_EQ(dialog.focus(), C::Name);
+    EXPECT_TRUE(f.tp.screens.opened.empty());
+
+    dialog.setText(C::Name, "Emmen");
+    // Jan, the elder coordinator, is deleted; a new brother added through the list takes
+    // his number.
+    f.tp.screens.onBrotherDialog = [](BrotherDialog& d) {
+        if (d.addMode()) {
+            d.setText(BrotherDialog::FirstName, "Gert");
+            d.setText(BrotherDialog::LastName, "Jonker");
+            d.ok();
+        } else {
+            d.pressDelete();
+        }
+        return true;
+    };
+    f.tp.screens.onBrotherListDialog = [&](BrotherListDialog& brothers) {
+        if (brothers.options().selectMode) {
+            // The speakers of other congregations, from which "Nieuwe Spreker" adds.
+            EXPECT_EQ(brothers.options().excludeCong, 2);
+            brothers.pressAdd();
+            return brothers.accepted();
+        }
+        EXPECT_EQ(brothers.options().congFilter, 2);
+        EXPECT_EQ(brothers.view().list.rows,
+                  (std::vector<std::string>{"Jan Jansen", "Piet Pieters"}));
+        brothers.selectRow(0);
+        f.tp.messages.answer(MsgResult::Yes);
+        brothers.ok();
+        brothers.pressAdd();
+        EXPECT_EQ(brothers.view().list.rows,
+                  (std::vector<std::string>{"Gert Jonker", "Piet Pieters"}));
+        brothers.cancel();
+        return false;
+    };
+    dialog.pressBrothers();
+    EXPECT_TRUE(dialog.changed());
+    EXPECT_EQ(dialog.view().brothers.text, "Broeders ( 2 )");
+    EXPECT_EQ(f.brotherSlot(1).lastName, "Jonker");
+    EXPECT_EQ(f.brotherSlot(1).congId, 2);
+    // The working record forgot the deleted coordinator, so storing keeps him gone.
+    EXPECT_EQ(dialog.working().elderCoordinatorId, 0);
+    EXPECT_EQ(dialog.view().elderCoordinator.text, "Coordinator van het lichaam van ouderlingen");
+    dialog.ok();
+    EXPECT_EQ(f.congSlot(2).elderCoordinatorId, 0);
+}
+
+TEST_F(CongregationDialogTest, RoleButtonsChooseAHolderAmongTheCongregationsBrothers) {
+    auto l = list(1);  // Emmen
+    C dialog(*f.doc, f.tp.platform, *l, false);
+    struct Case {
+        int control;
+        int role;
+        std::int16_t holder;  // preselected
+    };
+    for (Case c : {Case{C::ElderCoordinator, BrotherListDialog::kElderCoordinator, 1},
+                   Case{C::TalkCoordinator, BrotherListDialog::kTalkCoordinator, 9},
+                   Case{C::Secretary, BrotherListDialog::kSecretary, 0}}) {
+        f.tp.screens.onBrotherListDialog = [&](BrotherListDialog& pick) {
+            EXPECT_EQ(pick.options().role, c.role);
+            EXPECT_EQ(pick.options().congFilter, 2);
+            EXPECT_EQ(pick.options().preselectId, c.holder);
+            EXPECT_EQ(pick.view().caption, "Selecteer " + BrotherListDialog::roleWord(c.role));
+            pick.selectRow(1);  // Piet Pieters
+            pick.ok();
+            return pick.accepted();
+        };
+        dialog.pressRole(c.control);
+    }
+    EXPECT_EQ(dialog.working().elderCoordinatorId, 2);
+    EXPECT_EQ(dialog.working().talkCoordinatorId, 2);
+    EXPECT_EQ(dialog.working().secretaryId, 2);
+    EXPECT_EQ(dialog.view().secretary.text, "Secretaris - Piet Pieters");
+    EXPECT_EQ(f.congSlot(2).secretaryId, 0);  // not before it is stored
+
+    // Cancelled: the holder stays.
+    f.tp.screens.onBrotherListDialog = [](BrotherListDialog& pick) {
+        pick.cancel();
+        return false;
+    };
+    dialog.pressRole(C::Secretary);
+    EXPECT_EQ(dialog.working().secretaryId, 2);
+    dialog.ok();
+    EXPECT_EQ(f.congSlot(2).secretaryId, 2);
+    EXPECT_EQ(f.congSlot(2).talkCoordinatorId, 2);
 }
 
 }  // namespace

@@ -1,18 +1,22 @@
 // The main window's model: caption, start date, routing (the congregation, circuit and
-// talk commands among them), the rule that unbuilt commands stay off, and the close rules.
+// talk commands among them, the brothers list and the availability loop), the rule that unbuilt
+// commands stay off, and the close rules.
 #include "shell/main_frame.h"
 
 #include <gtest/gtest.h>
 
+#include "reference/brother_dialog.h"
+#include "reference/brother_list_dialog.h"
 #include "reference/congregation_dialog.h"
 #include "reference/congregation_list_dialog.h"
 #include "reference/name_list_dialog.h"
 #include "reference/own_congregation_dialog.h"
+#include "schedule/availability_dialog.h"
 #include "schedule/talk_list_dialog.h"
 #include "shell/about_box.h"
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
-#include "support/congregation_fixture.h"
+#include "support/brother_fixture.h"
 #include "support/fake_platform.h"
 #include "support/temp_data_dir.h"
 
@@ -240,6 +244,90 @@ TEST_F(MainFrameRoutes, OwnCongregationNeedsTwoCongregationsAndRedrawsAfterAChoi
               (std::vector<std::string>{"OwnCongregationDialog", "CongregationListDialog"}));
     EXPECT_EQ(f.doc->homeCongId(), 2);
     EXPECT_EQ(host.refreshes, 1);
+}
+
+class BrotherRoutes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        f.writeStandardWorld();
+        f.start();
+        frame = std::make_unique<CMainFrame>(*f.doc, f.tp.platform, view, host);
+    }
+    test::BrotherFixture f;
+    CAmbView view;
+    RecordingHost host;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(BrotherRoutes, BrothersOpenTheFullListAndRebuildTheOwnCongregationAfterAChange) {
+    f.tp.screens.onBrotherListDialog = [](BrotherListDialog& list) {
+        EXPECT_EQ(list.view().caption, "Broeders");
+        EXPECT_EQ(list.options().congFilter, 0);
+        EXPECT_FALSE(list.options().selectMode);
+        list.cancel();
+        return false;
+    };
+    ASSERT_TRUE(frame->isPanelButtonEnabled(panel::Brothers));
+    frame->pressPanelButton(panel::Brothers);
+    EXPECT_EQ(host.refreshes, 0);
+
+    // Piet moves into the own congregation: afterwards he is one of its brothers.
+    f.tp.screens.onBrotherListDialog = [](BrotherListDialog& list) {
+        list.selectRow(3);  // Smit, Piet
+        list.ok();
+        list.cancel();
+        return false;
+    };
+    f.tp.screens.onCongregationListDialog = [](CongregationListDialog& c) {
+        c.selectRow(0);  // Assen
+        c.ok();
+        return true;
+    };
+    f.tp.screens.onBrotherDialog = [](BrotherDialog& d) {
+        d.setText(BrotherDialog::Phone, "050-7654321");
+        d.pressCongregation();
+        d.ok();
+        return true;
+    };
+    const auto locals = f.doc->localBrothers().size();
+    frame->execute(cmd::Brothers);
+    EXPECT_EQ(host.refreshes, 1);
+    EXPECT_EQ(f.brotherSlot(test::BrotherFixture::Piet).congId, test::BrotherFixture::Assen);
+    EXPECT_EQ(f.brotherSlot(test::BrotherFixture::Piet).phone, "050-7654321");
+    EXPECT_EQ(f.doc->localBrothers().size(), locals + 1);
+}
+
+TEST_F(BrotherRoutes, AvailabilityLoopsOverThePickerUntilItIsClosed) {
+    int lists = 0;
+    f.tp.screens.onBrotherListDialog = [&](BrotherListDialog& list) {
+        ++lists;
+        EXPECT_TRUE(list.options().selectMode);
+        EXPECT_FALSE(list.view().add.visible);
+        EXPECT_EQ(list.view().caption, "Selecteer Spreker");
+        if (lists == 1) {
+            list.doubleClickRow(3);  // Smit, Piet
+            return list.accepted();
+        }
+        EXPECT_EQ(list.selection(), 3);  // back where the user was
+        list.cancel();
+        return false;
+    };
+    f.tp.screens.onAvailabilityDialog = [&](AvailabilityDialog& a) {
+        EXPECT_EQ(a.view().caption, "Piet Smit");
+        EXPECT_TRUE(a.view().ok.visible);
+        EXPECT_FALSE(a.view().suspend.visible);
+        a.setSelection({0, 2});
+        a.ok();
+        return true;
+    };
+    ASSERT_TRUE(frame->isEnabled(cmd::Availability));
+    frame->execute(cmd::Availability);
+    EXPECT_EQ(
+        f.tp.screens.opened,
+        (std::vector<std::string>{"BrotherListDialog", "AvailabilityDialog", "BrotherListDialog"}));
+    EXPECT_EQ(f.dir.size("blackout.dat"), 16u);
+    EXPECT_FALSE(
+        f.doc->unavailability().isAvailable(test::BrotherFixture::Piet, f.doc->todayWeek() + 2));
 }
 
 }  // namespace

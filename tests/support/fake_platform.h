@@ -25,10 +25,13 @@ public:
 
     Script<AboutBox> onAboutBox;
     Script<AvailabilityDialog> onAvailabilityDialog;
+    Script<BrotherDialog> onBrotherDialog;
+    Script<BrotherListDialog> onBrotherListDialog;
     Script<CongregationDialog> onCongregationDialog;
     Script<CongregationFilterDialog> onCongregationFilterDialog;
     Script<CongregationListDialog> onCongregationListDialog;
     Script<HelperRoleDialog> onHelperRoleDialog;
+    Script<ContactCard> onContactCard;
     Script<NameListDialog> onNameListDialog;
     Script<OwnCongregationDialog> onOwnCongregationDialog;
     Script<PreferencesDialog> onPreferencesDialog;
@@ -39,6 +42,10 @@ public:
     bool run(AboutBox& s) override { return call(onAboutBox, s, "AboutBox"); }
     bool run(AvailabilityDialog& s) override {
         return call(onAvailabilityDialog, s, "AvailabilityDialog");
+    }
+    bool run(BrotherDialog& s) override { return call(onBrotherDialog, s, "BrotherDialog"); }
+    bool run(BrotherListDialog& s) override {
+        return call(onBrotherListDialog, s, "BrotherListDialog");
     }
     bool run(CongregationDialog& s) override {
         return call(onCongregationDialog, s, "CongregationDialog");
@@ -52,6 +59,7 @@ public:
     bool run(HelperRoleDialog& s) override {
         return call(onHelperRoleDialog, s, "HelperRoleDialog");
     }
+    bool run(ContactCard& s) override { return call(onContactCard, s, "ContactCard"); }
     bool run(NameListDialog& s) override { return call(onNameListDialog, s, "NameListDialog"); }
     bool run(OwnCongregationDialog& s) override {
         return call(onOwnCongregationDialog, s, "OwnCongregationDialog");

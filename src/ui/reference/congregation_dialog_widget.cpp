@@ -61,11 +61,14 @@ CongregationDialogWidget::CongregationDialogWidget(CongregationDialog& model, QW
     for (auto* edit : {timeEven_, timeOdd_, phone1_, phone2_})
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(16, QChar('0'))));
 
-    // These open screens the program does not have yet; the model keeps them disabled.
-    brothers_ = addButton(C::Brothers, nullptr);
-    talkCoordinator_ = addButton(C::TalkCoordinator, nullptr);
-    elderCoordinator_ = addButton(C::ElderCoordinator, nullptr);
-    secretary_ = addButton(C::Secretary, nullptr);
+    brothers_ = addButton(C::Brothers, [this] { model_.pressBrothers(); });
+    talkCoordinator_ = addButton(C::TalkCoordinator,
+                                 [this] { model_.pressRole(CongregationDialog::TalkCoordinator); });
+    elderCoordinator_ = addButton(
+        C::ElderCoordinator, [this] { model_.pressRole(CongregationDialog::ElderCoordinator); });
+    secretary_ =
+        addButton(C::Secretary, [this] { model_.pressRole(CongregationDialog::Secretary); });
+    // The map picker does not exist yet; the model keeps its button disabled.
     map_ = addButton(C::Map, nullptr);
 
     circuit_ = addButton(C::Circuit, [this] { model_.pressCircuit(); });
