@@ -67,9 +67,8 @@ ContactCard::Contact ContactCard::collect(const CAmbDoc& doc, std::size_t brothe
     take(record.phone, kShortestPhone);
     take(extra.mobile, kShortestPhone);
     take(extra.skype, kShortestPhone);
-    take(extra.email, kShortestEmail);
-    // The first three texts fill the three lines, whatever they are; with fewer than
-    // three numbers the address takes a line as well.
+    // The three number lines hold numbers only: the e-mail address has its own field and
+    // is not repeated on a number line when a brother has fewer than three numbers.
     for (std::size_t i = 0; i < c.phones.size() && i < texts.size(); ++i) c.phones[i] = texts[i];
     const std::string email = trimmed(extra.email);
     if (utf8Length(email) >= kShortestEmail && utf8Length(email) > kEmailFieldAbove)
