@@ -9,6 +9,10 @@ CongregationListDialog::CongregationListDialog(CAmbDoc& doc, Platform& platform,
                                                int preselect)
     : doc_(doc), platform_(platform), pickMode_(pickMode), selection_(preselect) {
     refill();
+    // A caller that picks preselects the congregation it holds; sending the last one back
+    // to the first would let OK choose a congregation the user never meant.
+    if (pickMode_ && preselect >= 0 && preselect < static_cast<int>(rows_.size()))
+        selection_ = preselect;
 }
 
 void CongregationListDialog::refill() {

@@ -26,12 +26,17 @@ protected:
 
 TEST_F(CongregationListTest, ASelectionAtOrBeyondTheLastEntryFallsBackToTheFirst) {
     struct Case {
+        bool pick;
         int preselect;
         int selected;
     };
-    for (Case c : {Case{0, 0}, Case{2, 2}, Case{3, 0}, Case{7, 0}, Case{-1, 0}}) {
-        L list(*f.doc, f.tp.platform, true, c.preselect);
-        EXPECT_EQ(list.view().list.selected, std::vector<int>{c.selected}) << c.preselect;
+    // A picker keeps its caller's preselection, the last congregation included; the edit
+    // list sends the last entry back to the first as it always has.
+    for (Case c : {Case{true, 0, 0}, Case{true, 2, 2}, Case{true, 3, 3}, Case{true, 7, 0},
+                   Case{true, -1, 0}, Case{false, 2, 2}, Case{false, 3, 0}}) {
+        L list(*f.doc, f.tp.platform, c.pick, c.preselect);
+        EXPECT_EQ(list.view().list.selected, std::vector<int>{c.selected})
+            << c.pick << "/" << c.preselect;
         EXPECT_EQ(list.focus(), L::List);
     }
 }
