@@ -73,6 +73,32 @@ private slots:
         QCOMPARE(window.viewWidget()->currentIndex(), 0);
     }
 
+    void panelButtonsFollowTheData() {
+        test::TempDataDir dir;
+        test::TestPlatform tp;
+        CAmbDoc doc(tp.clock, tp.messages);
+        doc.startUp(dir.path());
+        ui::CMainFrameWidget window(doc, tp.platform);
+        window.show();
+        auto button = [&](int id) { return window.findChild<QPushButton*>(QString::number(id)); };
+
+        QVERIFY(button(panel::Congregations)->isEnabled());
+        QVERIFY(button(panel::Brothers)->isEnabled());
+        QVERIFY(button(panel::Talks)->isEnabled());
+        QVERIFY(!button(panel::OwnCongregation)->isEnabled());
+        QVERIFY(!window.action(cmd::OwnCongregation)->isEnabled());
+
+        // A second congregation makes the own congregation choosable.
+        for (const char* name : {"Amersvoort-Noord", "Zeewolde-Haven"}) {
+            CongregationRecord c;
+            c.name = name;
+            doc.congregations().addCongregation(c);
+        }
+        window.refreshCommandStates();
+        QVERIFY(button(panel::OwnCongregation)->isEnabled());
+        QVERIFY(window.action(cmd::OwnCongregation)->isEnabled());
+    }
+
     void closeFromADocumentReturnsToThePanelFirst() {
         test::TempDataDir dir;
         test::TestPlatform tp;
