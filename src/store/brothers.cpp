@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "calendar/text_services.h"
+#include "store/cp1252.h"
 #include "store/field_codec.h"
 
 namespace ambon {
@@ -38,20 +39,53 @@ void Brothers::load() {
             if (dir.writeWhole(name, header)) speakerBlocks_ = 1;
         }
     } else {
-        std::size_t blocks = (bytes->size() + kBlock - 1) / kBlock;
-        blocks = std::min<std::size_t>(blocks, 0xFFFF);
-        entries_.reserve(blocks);
-        for (std::size_t k = 1; k < blocks; ++k) {
+        const std::size_t size = bytes->size();
+        const std::size_t blocks = std::min<std::size_t>((size + kBlock - 1) / kBlock, 0xFFFF);
+        // A last block cut short reads as if zero-filled.
+        RecordBytes<kBlock> tail{};
+        if (size % kBlock != 0 && blocks == (size + kBlock - 1) / kBlock)
+            std::copy(bytes->begin() + static_cast<std::ptrdiff_t>((blocks - 1) * kBlock),
+                      bytes->end(), tail.begin());
+        auto block = [&](std::size_t k) -> std::span<const std::uint8_t> {
             std::size_t offset = k * kBlock;
-            std::size_t n = std::min(kBlock, bytes->size() - offset);
-            auto fields = BrotherListFields::decode(std::span(bytes->data() + offset, n));
-            if (fields.brotherId == 0) continue;
-            entries_.emplace_back();
-            fillEntry(entries_.back(), static_cast<std::uint16_t>(k), std::move(fields));
+            if (offset + kBlock <= size) return std::span(bytes->data() + offset, kBlock);
+            return tail;
+        };
+        // The order is found from the stored names before any entry is made, so the
+        // entries are made once, in their place, and never moved. A brother's key is that
+        // of brotherName in the form the order uses.
+        const bool lastFirst = !firstNameOrder_;
+        std::vector<std::uint16_t> slots;
+        slots.reserve(blocks);
+        NameKeys keys(order_, blocks);
+        for (std::size_t k = 1; k < blocks; ++k) {
+            auto b = block(k);
+            if (BrotherListFields::storedId(b) == 0) continue;
+            slots.push_back(static_cast<std::uint16_t>(k));
+            std::string_view first = BrotherListFields::storedFirstName(b);
+            std::string_view last = BrotherListFields::storedLastName(b);
+            if (lastFirst)
+                keys.addStored(last, ", ", first);
+            else
+                keys.addStored(first, " ", last);
+        }
+        // Then the entries are made in name order. That reads the blocks all over the
+        // file: each is asked for a few entries ahead, so that it has come from memory
+        // when its turn comes.
+        const std::vector<std::size_t> positions = keys.sortedPositions();
+        constexpr std::size_t kAhead = 8;
+        auto slotAt = [&](std::size_t i) { return slots[positions.empty() ? i : positions[i]]; };
+        entries_.reserve(slots.size());
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            if (i + kAhead < slots.size()) {
+                // The names (bytes 0..39), the talks (136..167) and the numbers (200..207).
+                const std::uint8_t* ahead = block(slotAt(i + kAhead)).data();
+                for (std::size_t at : {0, 39, 136, 167, 207}) __builtin_prefetch(ahead + at);
+            }
+            fillEntry(entries_.emplace_back(), slotAt(i), block(slotAt(i)));
         }
         speakerBlocks_ = static_cast<std::uint16_t>(blocks);
     }
-    if (entries_.size() > 1) sortBrothers();
 
     const std::string extraName = files::extra();
     if (dir.exists(extraName)) {
@@ -194,6 +228,19 @@ void Brothers::fillEntry(BrotherEntry& e, std::uint16_t slot, BrotherListFields 
     e.slot = slot;
     e.office = static_cast<std::uint8_t>(fields.flags & BrotherRecord::kOfficeMask);
     e.suspended = (fields.flags & BrotherRecord::kSuspendedBit) != 0;
+}
+
+void Brothers::fillEntry(BrotherEntry& e, std::uint16_t slot, std::span<const std::uint8_t> block) {
+    cp1252ToUtf8(BrotherListFields::storedFirstName(block), e.firstName);
+    cp1252ToUtf8(BrotherListFields::storedLastName(block), e.lastName);
+    BrotherListFields::storedTalks(block, e.talks);
+    e.brotherId = BrotherListFields::storedId(block);
+    e.congId = BrotherListFields::storedCongId(block);
+    e.extraNo = BrotherListFields::storedExtraNo(block);
+    e.slot = slot;
+    const std::uint8_t flags = BrotherListFields::storedFlags(block);
+    e.office = static_cast<std::uint8_t>(flags & BrotherRecord::kOfficeMask);
+    e.suspended = (flags & BrotherRecord::kSuspendedBit) != 0;
 }
 
 void Brothers::removeEntry(std::size_t index) {

@@ -80,6 +80,8 @@ public:
 private:
     static bool hasExtraText(const BrotherExtraRecord& extra);
     static void fillEntry(BrotherEntry& e, std::uint16_t slot, BrotherListFields fields);
+    // From a whole block of the file, decoded in place.
+    static void fillEntry(BrotherEntry& e, std::uint16_t slot, std::span<const std::uint8_t> block);
 
     const StoreIo& io_;
     const NameOrder& order_;

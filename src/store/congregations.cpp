@@ -38,17 +38,36 @@ void Congregations::load() {
         }
         return;
     }
-    std::size_t blocks = std::min<std::size_t>((bytes->size() + kBlock - 1) / kBlock, 0xFFFF);
-    for (std::size_t k = 1; k < blocks; ++k) {
+    const std::size_t size = bytes->size();
+    const std::size_t blocks = std::min<std::size_t>((size + kBlock - 1) / kBlock, 0xFFFF);
+    // A last block cut short reads as if zero-filled.
+    RecordBytes<kBlock> tail{};
+    if (size % kBlock != 0 && blocks == (size + kBlock - 1) / kBlock)
+        std::copy(bytes->begin() + static_cast<std::ptrdiff_t>((blocks - 1) * kBlock), bytes->end(),
+                  tail.begin());
+    auto block = [&](std::size_t k) -> std::span<const std::uint8_t> {
         std::size_t offset = k * kBlock;
-        auto fields = CongregationListFields::decode(
-            std::span(bytes->data() + offset, std::min(kBlock, bytes->size() - offset)));
-        if (fields.congId == 0) continue;
-        entries_.emplace_back();
-        fillEntry(entries_.back(), static_cast<std::uint16_t>(k), std::move(fields));
+        if (offset + kBlock <= size) return std::span(bytes->data() + offset, kBlock);
+        return tail;
+    };
+    // The order comes from the stored names first, so each entry is made once, in its
+    // place.
+    std::vector<std::uint16_t> slots;
+    slots.reserve(blocks);
+    NameKeys keys(order_, blocks);
+    for (std::size_t k = 1; k < blocks; ++k) {
+        auto b = block(k);
+        if (CongregationListFields::storedId(b) == 0) continue;
+        slots.push_back(static_cast<std::uint16_t>(k));
+        keys.addStored(CongregationListFields::storedName(b));
+    }
+    const std::vector<std::size_t> positions = keys.sortedPositions();
+    entries_.reserve(slots.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        std::uint16_t slot = slots[positions.empty() ? i : positions[i]];
+        fillEntry(entries_.emplace_back(), slot, CongregationListFields::decode(block(slot)));
     }
     congBlocks_ = static_cast<std::uint16_t>(blocks);
-    if (entries_.size() > 1) sortCongregations();
 }
 
 std::uint16_t Congregations::readCongregation(std::size_t index, CongregationRecord& out) const {

@@ -67,6 +67,13 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+void cp1252ToUtf8(std::string_view bytes, std::string& out) {
+    if (asciiPrefix(bytes) == bytes.size())
+        out.assign(bytes);
+    else
+        out = cp1252ToUtf8(bytes);
+}
+
 std::string utf8ToCp1252(std::string_view text) {
     std::size_t i = asciiPrefix(text);
     if (i == text.size()) return std::string(text);

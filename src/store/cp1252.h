@@ -11,6 +11,9 @@ namespace ambon {
 // Bytes in Windows-1252 -> UTF-8. The five bytes the code page leaves undefined map to
 // the code points of the same value, so that every byte survives a round trip.
 std::string cp1252ToUtf8(std::string_view bytes);
+// The same into out, whose storage is reused: a large file converts thousands of short
+// fields, most of them plain ASCII.
+void cp1252ToUtf8(std::string_view bytes, std::string& out);
 // UTF-8 -> Windows-1252; unknown characters and broken UTF-8 become "?".
 std::string utf8ToCp1252(std::string_view text);
 

@@ -38,11 +38,10 @@ bool DataDir::exists(const std::string& name) const {
 }
 
 std::uint64_t DataDir::fileSize(const std::string& name) const {
-    std::error_code ec;
-    auto p = file(name);
-    if (!std::filesystem::is_regular_file(p, ec)) return 0;
-    auto size = std::filesystem::file_size(p, ec);
-    return ec ? 0 : size;
+    // One look at the file answers both whether it is a regular file and its size.
+    struct stat st {};
+    if (::stat(file(name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    return static_cast<std::uint64_t>(st.st_size);
 }
 
 std::optional<Bytes> DataDir::readAll(const std::string& name) const {
@@ -53,18 +52,23 @@ std::optional<Bytes> DataDir::readAll(const std::string& name) const {
         ::close(fd);
         return std::nullopt;
     }
-    // Read straight into the result; a file that grows meanwhile is read to its end.
+    // Read straight into the result. Once the size from fstat is reached, a small probe
+    // tells the end of the file from a file that grew meanwhile, whose further bytes are
+    // appended; growing the result before the probe would copy every file once more.
     Bytes bytes(static_cast<std::size_t>(st.st_size));
     std::size_t got = 0;
+    std::uint8_t probe[4096];
     for (;;) {
-        if (got == bytes.size()) bytes.resize(bytes.size() + 65536);
-        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        const bool full = got == bytes.size();
+        ssize_t n = full ? ::read(fd, probe, sizeof probe)
+                         : ::read(fd, bytes.data() + got, bytes.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
             return std::nullopt;
         }
         if (n == 0) break;
+        if (full) bytes.insert(bytes.end(), probe, probe + n);
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);

@@ -2,20 +2,13 @@
 #include "store/field_codec.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "store/cp1252.h"
 
 namespace ambon {
 
 std::string getText(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t size) {
-    if (size == 0) return {};
-    const void* nul = std::memchr(bytes.data() + offset, 0, size - 1);
-    std::size_t length = nul ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(nul) -
-                                                        (bytes.data() + offset))
-                             : size - 1;
-    return cp1252ToUtf8(
-        std::string_view(reinterpret_cast<const char*>(bytes.data() + offset), length));
+    return cp1252ToUtf8(fieldBytes(bytes, offset, size));
 }
 
 void putText(std::span<std::uint8_t> bytes, std::size_t offset, std::size_t size,

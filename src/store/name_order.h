@@ -7,8 +7,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ambon {
@@ -29,33 +32,68 @@ public:
     std::string sortKey(std::string_view name) const;
     // Appends the key of a name to keys.
     void appendKey(std::string& keys, std::string_view name) const;
-    // The positions of the keys in stable sorted order; empty when they are in order.
-    static std::vector<std::size_t> sortedPositions(const std::vector<std::string_view>& keys);
+    // Writes text (Windows-1252) to out as the order sees it, byte for byte, and tells
+    // whether a byte was beyond ASCII.
+    bool foldInto(char* out, std::string_view text) const;
 
 private:
+    friend class NameKeys;  // folds through the table directly
+
     bool latinFold_ = false;
     std::array<std::uint8_t, 256> fold_{};  // each Windows-1252 byte as the order sees it
 };
 
-// Sorts items stably in name order of name(item). Each name is folded once, so a large
-// table costs one conversion per entry instead of two per comparison.
-template <typename T, typename NameOf>
-void sortByName(std::vector<T>& items, const NameOrder& order, NameOf name) {
-    // All keys in one buffer, so a large table makes no allocation per name.
-    std::string pool;
-    std::vector<std::size_t> ends;
-    ends.reserve(items.size());
-    for (const T& item : items) {
-        order.appendKey(pool, name(item));
-        ends.push_back(pool.size());
+// The keys of a table's names in one buffer, for sorting the table: each name is folded
+// once, and a large table makes no allocation per name.
+class NameKeys {
+public:
+    NameKeys(const NameOrder& order, std::size_t names);
+
+    // The key of a name in UTF-8.
+    void add(std::string_view name);
+    // The key of a name as stored, in Windows-1252, possibly in parts that follow one
+    // another (a last name, ", ", a first name): the key that add gives for the same
+    // name in UTF-8, without the conversion there and back.
+    void addStored(std::string_view part1, std::string_view part2 = {},
+                   std::string_view part3 = {});
+    std::size_t size() const { return ends_.size(); }
+    std::string_view key(std::size_t i) const {
+        std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(pool_.get() + begin, ends_[i] - begin);
     }
-    std::vector<std::string_view> keys;
-    keys.reserve(items.size());
-    for (std::size_t i = 0, begin = 0; i < ends.size(); begin = ends[i++])
-        keys.push_back(std::string_view(pool).substr(begin, ends[i] - begin));
-    std::vector<std::size_t> positions = NameOrder::sortedPositions(keys);
-    // Item k of the sorted table is the one at positions[k]: the permutation is applied in
-    // place, cycle by cycle, so no second table is allocated.
+
+    // The positions of the keys in stable sorted order; empty when they are in order.
+    std::vector<std::size_t> sortedPositions() const;
+
+private:
+    // Where the next key goes, with room for size bytes and eight more, for the zero
+    // bytes after the last key: the sort reads keys as whole words.
+    char* room(std::size_t size) {
+        if (capacity_ < used_ + size + 8) grow(size);
+        return pool_.get() + used_;
+    }
+    void grow(std::size_t size);
+    // Ends the key at the end of room with its length.
+    void closeKey(std::size_t length) {
+        used_ += length;
+        std::memset(pool_.get() + used_, 0, 8);
+        ends_.push_back(used_);
+    }
+
+    const NameOrder& order_;
+    // The keys one after the other, then eight zero bytes, then free room. Left
+    // uninitialised where nothing was written: a large table sorts without clearing it.
+    std::unique_ptr<char[]> pool_;
+    std::size_t capacity_ = 0;
+    std::size_t used_ = 0;
+    std::vector<std::size_t> ends_;
+};
+
+// Puts the items into the order of positions: item k afterwards is the one that was at
+// positions[k]. The permutation is applied in place, cycle by cycle, so no second table
+// is allocated; empty positions leave the items as they are.
+template <typename T>
+void applyPositions(std::vector<T>& items, std::vector<std::size_t> positions) {
     for (std::size_t k = 0; k < positions.size(); ++k) {
         if (positions[k] == k) continue;
         T moving = std::move(items[k]);
@@ -69,6 +107,15 @@ void sortByName(std::vector<T>& items, const NameOrder& order, NameOf name) {
         items[at] = std::move(moving);
         positions[at] = at;
     }
+}
+
+// Sorts items stably in name order of name(item). Each name is folded once, so a large
+// table costs one conversion per entry instead of two per comparison.
+template <typename T, typename NameOf>
+void sortByName(std::vector<T>& items, const NameOrder& order, NameOf name) {
+    NameKeys keys(order, items.size());
+    for (const T& item : items) keys.add(name(item));
+    applyPositions(items, keys.sortedPositions());
 }
 
 }  // namespace ambon

@@ -13,6 +13,7 @@ void NamedIdTable::load() {
     records_.clear();
     auto bytes = io_.dir().readAll(fileName_());
     if (!bytes) return;
+    records_.reserve((bytes->size() + kSize - 1) / kSize);
     for (std::size_t offset = 0; offset < bytes->size(); offset += kSize)
         records_.push_back(NamedIdRecord::decode(
             std::span(bytes->data() + offset, std::min(kSize, bytes->size() - offset))));

@@ -2,18 +2,26 @@
 #include "store/records.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "store/cp1252.h"
 #include "store/field_codec.h"
 
 namespace ambon {
 
 namespace {
 
-// Copies up to N bytes of the input into a zero-filled record buffer.
+// Copies up to N bytes of the input into a zero-filled record buffer. A whole record, the
+// usual case, is one copy of known size, which the compiler does without a library call.
 template <std::size_t N>
 RecordBytes<N> fill(std::span<const std::uint8_t> bytes) {
-    RecordBytes<N> raw{};
-    std::copy_n(bytes.begin(), std::min(bytes.size(), N), raw.begin());
+    RecordBytes<N> raw;
+    if (bytes.size() >= N) {
+        std::memcpy(raw.data(), bytes.data(), N);
+        return raw;
+    }
+    raw.fill(0);
+    std::copy_n(bytes.begin(), bytes.size(), raw.begin());
     return raw;
 }
 
@@ -71,13 +79,13 @@ BrotherListFields BrotherListFields::decode(std::span<const std::uint8_t> bytes)
         bytes = padded;
     }
     BrotherListFields f;
-    f.firstName = getText(bytes, 0, 20);
-    f.lastName = getText(bytes, 20, 20);
-    f.talks = getSet(bytes, 136);
-    f.flags = bytes[200];
-    f.congId = getI16(bytes, 202);
-    f.brotherId = getI16(bytes, 204);
-    f.extraNo = getU16(bytes, 206);
+    cp1252ToUtf8(storedFirstName(bytes), f.firstName);
+    cp1252ToUtf8(storedLastName(bytes), f.lastName);
+    storedTalks(bytes, f.talks);
+    f.flags = storedFlags(bytes);
+    f.congId = storedCongId(bytes);
+    f.brotherId = storedId(bytes);
+    f.extraNo = storedExtraNo(bytes);
     return f;
 }
 
@@ -146,14 +154,14 @@ CongregationListFields CongregationListFields::decode(std::span<const std::uint8
         bytes = padded;
     }
     CongregationListFields f;
-    f.name = getText(bytes, 0, 50);
-    f.meetingTimeOdd = getText(bytes, 164, 10);
-    f.congId = getI16(bytes, 174);
+    cp1252ToUtf8(storedName(bytes), f.name);
+    cp1252ToUtf8(fieldBytes(bytes, 164, 10), f.meetingTimeOdd);
+    f.congId = storedId(bytes);
     f.circuitId = getI16(bytes, 178);
     f.elderCoordinatorId = getI16(bytes, 182);
     f.secretaryId = getI16(bytes, 184);
     f.talkCoordinatorId = getI16(bytes, 186);
-    f.meetingTimeEven = getText(bytes, 188, 10);
+    cp1252ToUtf8(fieldBytes(bytes, 188, 10), f.meetingTimeEven);
     f.meetingDayOdd = bytes[226];
     f.meetingDayEven = bytes[227];
     return f;

@@ -5,10 +5,13 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "calendar/bits.h"
+#include "store/field_codec.h"
 
 namespace ambon {
 
@@ -55,6 +58,25 @@ struct BrotherListFields {
 
     // Short input is zero-filled.
     static BrotherListFields decode(std::span<const std::uint8_t> bytes);
+    // The fields of a whole block one by one, read in place; the names as stored, in
+    // Windows-1252. A large file is sorted and loaded through these without a copy.
+    static std::int16_t storedId(std::span<const std::uint8_t> block) { return getI16(block, 204); }
+    static std::string_view storedFirstName(std::span<const std::uint8_t> block) {
+        return fieldBytes(block, 0, 20);
+    }
+    static std::string_view storedLastName(std::span<const std::uint8_t> block) {
+        return fieldBytes(block, 20, 20);
+    }
+    static void storedTalks(std::span<const std::uint8_t> block, TalkSet& talks) {
+        std::memcpy(talks.data(), block.data() + 136, talks.size());
+    }
+    static std::uint8_t storedFlags(std::span<const std::uint8_t> block) { return block[200]; }
+    static std::int16_t storedCongId(std::span<const std::uint8_t> block) {
+        return getI16(block, 202);
+    }
+    static std::uint16_t storedExtraNo(std::span<const std::uint8_t> block) {
+        return getU16(block, 206);
+    }
 };
 
 // Record of "xtend.dat": a brother's further contact details.
@@ -124,6 +146,11 @@ struct CongregationListFields {
 
     // Short input is zero-filled.
     static CongregationListFields decode(std::span<const std::uint8_t> bytes);
+    // Of a whole block: the id (0 for a free slot) and the name as stored.
+    static std::int16_t storedId(std::span<const std::uint8_t> block) { return getI16(block, 174); }
+    static std::string_view storedName(std::span<const std::uint8_t> block) {
+        return fieldBytes(block, 0, 50);
+    }
 };
 
 // Record of "circuit.dat" and of "hospital.dat": a name and a number from 30001 up.

@@ -13,6 +13,7 @@ void Specials::load() {
     events_.clear();
     auto bytes = io_.dir().readAll(files::specials());
     if (!bytes) return;
+    events_.reserve((bytes->size() + kSize - 1) / kSize);
     for (std::size_t offset = 0; offset < bytes->size(); offset += kSize)
         events_.push_back(SpecialEventRecord::decode(
             std::span(bytes->data() + offset, std::min(kSize, bytes->size() - offset))));

@@ -103,6 +103,7 @@ void Topics::load() {
     topics_.clear();
     auto bytes = io_.dir().readAll(files::topics());
     if (bytes) {
+        topics_.reserve((bytes->size() + kTopicSize - 1) / kTopicSize);
         for (std::size_t offset = 0; offset < bytes->size(); offset += kTopicSize)
             topics_.push_back(TopicRecord::decode(
                 std::span(bytes->data() + offset, std::min(kTopicSize, bytes->size() - offset))));

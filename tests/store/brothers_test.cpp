@@ -4,6 +4,7 @@
 #include "store/brothers.h"
 
 #include <algorithm>
+#include <random>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -110,6 +111,67 @@ TEST_F(BrothersTest, LoadSkipsTheHeaderAndFreeSlotsThenSortsByLastAndFirstName) 
     EXPECT_EQ(b.entry(1).office, 2);
     EXPECT_FALSE(b.entry(1).suspended);
     EXPECT_TRUE(w.messages.shown.empty());
+}
+
+// Names as other programs leave them: blanks around, accented letters in both cases,
+// case differences, equal names, empty names, a name that fills its field without a
+// terminator. The table is in the stable order of the name order over the brothers in
+// file order, in both forms of brotherName, with and without the latin fold.
+TEST_F(BrothersTest, LoadOrderIsTheStableNameOrderOfTheNamesInBothForms) {
+    const std::string_view firsts[] = {"Jan",      "jan",         "  Jan",
+                                       "Jan  ",    "\xC9mile",    "\xE9mile",
+                                       "",         "   ",         "Abcdefghijklmnopqrs",
+                                       "Jos\xE9",  "JOS\xC9",     "\x8Aimon",
+                                       "\x9Aimon", "Van der Meer"};
+    const std::string_view lasts[] = {"de Vries",
+                                      "De Vries",
+                                      " de vries ",
+                                      "van der Heijden",
+                                      "Van der Heijden",
+                                      "\xD6zt\xFCrk",
+                                      "\xF6zt\xFCrk",
+                                      "",
+                                      "  ",
+                                      "Aalders",
+                                      "aalders",
+                                      "Zzzzzzzzzzzzzzzzzzzz",
+                                      "Jan"};
+    std::mt19937 rng(3000);
+    std::vector<ByteVector> blocks;
+    for (int slot = 1; slot <= 400; ++slot) {
+        blocks.push_back(slot % 17 == 0
+                             ? zeroBlock()
+                             : brotherBlock({.brotherId = static_cast<std::int16_t>(slot),
+                                             .firstName = firsts[rng() % std::size(firsts)],
+                                             .lastName = lasts[rng() % std::size(lasts)]}));
+    }
+    w.temp.write("speakers.dat", slotFile(blocks));
+
+    for (bool latin : {false, true}) {
+        for (bool firstNameOrder : {false, true}) {
+            w.order.setLatinFold(latin);
+            std::vector<std::pair<std::string, int>> expected;
+            for (int slot = 1; slot <= 400; ++slot) {
+                auto record = BrotherRecord::decode(blocks[static_cast<std::size_t>(slot - 1)]);
+                if (record.brotherId == 0) continue;
+                expected.emplace_back(firstNameOrder ? record.firstName + " " + record.lastName
+                                                     : record.lastName + ", " + record.firstName,
+                                      slot);
+            }
+            std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+                return w.order.less(a.first, b.first);
+            });
+
+            Brothers b(w.io, w.order);
+            b.setFirstNameOrder(firstNameOrder);
+            b.load();
+            std::vector<std::pair<std::string, int>> actual;
+            for (std::size_t i = 0; i < b.count(); ++i)
+                actual.emplace_back(b.brotherName(i, !firstNameOrder), b.entry(i).slot);
+            EXPECT_EQ(actual, expected)
+                << "latin " << latin << ", first name order " << firstNameOrder;
+        }
+    }
 }
 
 TEST_F(BrothersTest, LookupsAnswerByIdAndByIndex) {

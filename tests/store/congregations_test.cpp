@@ -3,6 +3,7 @@
 #include "store/congregations.h"
 
 #include <algorithm>
+#include <random>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -84,6 +85,50 @@ TEST_F(CongregationsTest, LoadSkipsFreeSlotsSortsByNameAndCopiesTheEntryFields) 
     EXPECT_EQ(c.findCongregation(0), 0u);
     EXPECT_EQ(c.congregationName(1, false), "Breda");
     EXPECT_EQ(c.congregationName(1, true), "Gemeente - Breda");
+}
+
+// Names with blanks around, accents in both cases, case differences and duplicates:
+// the table is in the stable name order of the congregations in file order.
+TEST_F(CongregationsTest, LoadOrderIsTheStableNameOrderOfTheNames) {
+    const std::string_view names[] = {"Amsterdam-Noord",
+                                      "amsterdam-noord",
+                                      "  Amsterdam-Noord ",
+                                      "\xC9pinal",
+                                      "\xE9pinal",
+                                      "Epinal",
+                                      "",
+                                      "   ",
+                                      "\x8A"
+                                      "abac",
+                                      "\x9A"
+                                      "abac",
+                                      "Zaandam Oost 12",
+                                      "Zaandam Oost 2"};
+    std::mt19937 rng(600);
+    std::vector<ByteVector> blocks;
+    for (int slot = 1; slot <= 200; ++slot) {
+        blocks.push_back(slot % 13 == 0
+                             ? zeroBlock()
+                             : congregationBlock({.congId = static_cast<std::int16_t>(slot),
+                                                  .name = names[rng() % std::size(names)]}));
+    }
+    w.temp.write("cong.dat", slotFile(blocks));
+
+    for (bool latin : {false, true}) {
+        w.order.setLatinFold(latin);
+        std::vector<std::pair<std::string, int>> expected;
+        for (int slot = 1; slot <= 200; ++slot) {
+            auto record = CongregationRecord::decode(blocks[static_cast<std::size_t>(slot - 1)]);
+            if (record.congId != 0) expected.emplace_back(record.name, slot);
+        }
+        std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+            return w.order.less(a.first, b.first);
+        });
+        Congregations c = loaded();
+        std::vector<std::pair<std::string, int>> actual;
+        for (const auto& e : c.entries()) actual.emplace_back(e.name, e.slot);
+        EXPECT_EQ(actual, expected) << "latin " << latin;
+    }
 }
 
 class FreshCongFile : public CongregationsTest, public ::testing::WithParamInterface<bool> {};

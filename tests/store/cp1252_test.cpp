@@ -29,6 +29,17 @@ TEST(Cp1252, ConvertsKnownCharacters) {
     }
 }
 
+// Converting into a string gives the same text as converting to a new one, and nothing
+// of what the string held before is left.
+TEST(Cp1252, ConversionIntoAStringReplacesItsText) {
+    std::string out = "a text longer than any of the ones converted into it";
+    for (std::string bytes : {std::string("Jansen"), std::string("M\xFCller"), std::string(),
+                              std::string("\x80\x81 \x9F"), std::string(40, 'x')}) {
+        cp1252ToUtf8(bytes, out);
+        EXPECT_EQ(out, cp1252ToUtf8(bytes));
+    }
+}
+
 TEST(Cp1252, UnknownAndBrokenTextBecomesQuestionMarks) {
     EXPECT_EQ(utf8ToCp1252("Ж"), "?");
     EXPECT_EQ(utf8ToCp1252("a😀b"), "a?b");

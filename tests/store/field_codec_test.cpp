@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/byte_image.h"
 
 namespace ambon {
@@ -53,6 +55,25 @@ TEST(FieldCodecText, ReadsUpToTheTerminatorAndNeverIntoTheNextField) {
         bytes.insert(bytes.end(), {'>', '>'});
         EXPECT_EQ(getText(bytes, 2, 6), c.text);
     }
+}
+
+// Fields longer than a word are scanned eight bytes at a time: the terminator is found at
+// every place in the field, and a field without one is cut at its last byte, whatever
+// non-zero bytes (high ones included) fill it and follow it.
+TEST(FieldCodecText, StoredBytesEndAtTheFirstZeroAtAnyPlaceInAnyFieldSize) {
+    for (std::size_t size : {1u, 2u, 7u, 8u, 9u, 15u, 16u, 17u, 20u, 50u}) {
+        for (std::size_t zeroAt = 0; zeroAt <= size; ++zeroAt) {
+            ByteVector bytes(3 + size + 9);
+            for (std::size_t i = 0; i < bytes.size(); ++i)
+                bytes[i] = static_cast<std::uint8_t>(i % 2 == 0 ? 0x80 + i % 0x7F : 'a' + i % 26);
+            if (zeroAt < size) bytes[3 + zeroAt] = 0;  // else no terminator in the field
+            std::string_view stored = fieldBytes(bytes, 3, size);
+            EXPECT_EQ(stored.data(), reinterpret_cast<const char*>(bytes.data() + 3));
+            EXPECT_EQ(stored.size(), std::min(zeroAt, size - 1))
+                << "size " << size << ", zero at " << zeroAt;
+        }
+    }
+    EXPECT_TRUE(fieldBytes(ByteVector{'a'}, 0, 0).empty());
 }
 
 TEST(FieldCodecText, WriteCutsEncodesAndZeroesOnlyItsOwnField) {

@@ -1,10 +1,12 @@
 // The record layouts byte for byte: every field at its offset and size, integers
 // little-endian and signed where they are, texts cut and terminated, uninterpreted bytes
-// carried over, short input zero-filled.
+// carried over, short input zero-filled, and the fields a table loads agreeing with the
+// whole record.
 #include "store/records.h"
 
 #include <gtest/gtest.h>
 
+#include "store/cp1252.h"
 #include "support/byte_image.h"
 
 namespace ambon {
@@ -315,6 +317,50 @@ TYPED_TEST(RecordRoundTrip, ShortInputIsZeroFilled) {
 TYPED_TEST(RecordRoundTrip, LongInputUsesTheFirstRecordOnly) {
     ByteVector input = patternBytes(TypeParam::kSize + 10, 3);
     EXPECT_EQ(encoded(TypeParam::decode(input)), slice(input, 0, TypeParam::kSize));
+}
+
+// --- The list fields a table loads agree with the whole record ---
+
+TEST(RecordListFields, AgreeWithTheWholeRecordForFullShortAndTerminatedInput) {
+    ByteVector terminated = patternBytes(256, 7);
+    terminated[5] = 0;   // first name of five bytes
+    terminated[20] = 0;  // empty last name; the name of a congregation ends at 5 as well
+    for (const ByteVector& input : {patternBytes(256, 5), patternBytes(150, 3), terminated}) {
+        const auto record = BrotherRecord::decode(input);
+        const auto fields = BrotherListFields::decode(input);
+        EXPECT_EQ(fields.firstName, record.firstName);
+        EXPECT_EQ(fields.lastName, record.lastName);
+        EXPECT_EQ(fields.talks, record.talks);
+        EXPECT_EQ(fields.flags, record.flags);
+        EXPECT_EQ(fields.congId, record.congId);
+        EXPECT_EQ(fields.brotherId, record.brotherId);
+        EXPECT_EQ(fields.extraNo, record.extraNo);
+        const auto cong = CongregationRecord::decode(input);
+        const auto congFields = CongregationListFields::decode(input);
+        EXPECT_EQ(congFields.name, cong.name);
+        EXPECT_EQ(congFields.meetingTimeOdd, cong.meetingTimeOdd);
+        EXPECT_EQ(congFields.meetingTimeEven, cong.meetingTimeEven);
+        EXPECT_EQ(congFields.congId, cong.congId);
+        EXPECT_EQ(congFields.circuitId, cong.circuitId);
+        EXPECT_EQ(congFields.elderCoordinatorId, cong.elderCoordinatorId);
+        EXPECT_EQ(congFields.secretaryId, cong.secretaryId);
+        EXPECT_EQ(congFields.talkCoordinatorId, cong.talkCoordinatorId);
+        EXPECT_EQ(congFields.meetingDayOdd, cong.meetingDayOdd);
+        EXPECT_EQ(congFields.meetingDayEven, cong.meetingDayEven);
+        if (input.size() < 256) continue;
+        // A whole block read in place, names still in Windows-1252.
+        EXPECT_EQ(BrotherListFields::storedId(input), record.brotherId);
+        EXPECT_EQ(BrotherListFields::storedCongId(input), record.congId);
+        EXPECT_EQ(BrotherListFields::storedExtraNo(input), record.extraNo);
+        EXPECT_EQ(BrotherListFields::storedFlags(input), record.flags);
+        TalkSet talks{};
+        BrotherListFields::storedTalks(input, talks);
+        EXPECT_EQ(talks, record.talks);
+        EXPECT_EQ(cp1252ToUtf8(BrotherListFields::storedFirstName(input)), record.firstName);
+        EXPECT_EQ(cp1252ToUtf8(BrotherListFields::storedLastName(input)), record.lastName);
+        EXPECT_EQ(CongregationListFields::storedId(input), cong.congId);
+        EXPECT_EQ(cp1252ToUtf8(CongregationListFields::storedName(input)), cong.name);
+    }
 }
 
 // --- Uninterpreted bytes survive a change of every field ---
