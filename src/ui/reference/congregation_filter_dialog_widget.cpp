@@ -39,14 +39,8 @@ CongregationFilterDialogWidget::CongregationFilterDialogWidget(CongregationFilte
     setControlId(cancel_, C::Cancel);
     ok_->setDefault(true);
     cancel_->setAutoDefault(false);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        model_.ok();
-        settle();
-    });
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        model_.cancel();
-        settle();
-    });
+    bind(ok_, [this] { model_.ok(); });
+    bind(cancel_, [this] { model_.cancel(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -38,18 +38,9 @@ CongregationListDialogWidget::CongregationListDialogWidget(CongregationListDialo
     setControlId(cancel_, C::Cancel);
     setControlId(add_, C::Add);
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        model_.ok();
-        settle();
-    });
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        model_.cancel();
-        settle();
-    });
-    connect(add_, &QPushButton::clicked, this, [this] {
-        model_.pressAdd();
-        settle();
-    });
+    bind(ok_, [this] { model_.ok(); });
+    bind(cancel_, [this] { model_.cancel(); });
+    bind(add_, [this] { model_.pressAdd(); });
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok_);

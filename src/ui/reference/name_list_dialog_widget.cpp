@@ -51,18 +51,9 @@ NameListDialogWidget::NameListDialogWidget(NameListDialog& model, QWidget* paren
     add_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
     ok_->setDefault(true);
-    connect(add_, &QPushButton::clicked, this, [this] {
-        model_.pressAdd();
-        settle();
-    });
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        model_.ok();
-        settle();
-    });
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        model_.cancel();
-        settle();
-    });
+    bind(add_, [this] { model_.pressAdd(); });
+    bind(ok_, [this] { model_.ok(); });
+    bind(cancel_, [this] { model_.cancel(); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(list_, 1);

@@ -28,10 +28,7 @@ TalkEditDialogWidget::TalkEditDialogWidget(TalkEditDialog& model, QWidget* paren
 
     topicButton_ = new QPushButton(this);
     setControlId(topicButton_, C::TopicButton);
-    connect(topicButton_, &QPushButton::clicked, this, [this] {
-        model_.pressTopicButton();
-        settle();
-    });
+    bind(topicButton_, [this] { model_.pressTopicButton(); });
 
     const int listHeight = fontMetrics().height() * 12;
     chooseTopics_ = new QListWidget(this);
@@ -54,10 +51,7 @@ TalkEditDialogWidget::TalkEditDialogWidget(TalkEditDialog& model, QWidget* paren
 
     editTopics_ = new QPushButton(this);
     setControlId(editTopics_, C::EditTopics);
-    connect(editTopics_, &QPushButton::clicked, this, [this] {
-        model_.pressEditTopics();
-        settle();
-    });
+    bind(editTopics_, [this] { model_.pressEditTopics(); });
 
     historyGroup_ = new QGroupBox(this);
     history_ = new QListWidget(historyGroup_);
@@ -82,22 +76,10 @@ TalkEditDialogWidget::TalkEditDialogWidget(TalkEditDialog& model, QWidget* paren
     setControlId(cancel_, C::Cancel);
     for (auto* b : {topicButton_, editTopics_, previous_, next_, cancel_}) b->setAutoDefault(false);
     ok_->setDefault(true);
-    connect(previous_, &QPushButton::clicked, this, [this] {
-        model_.previous();
-        settle();
-    });
-    connect(next_, &QPushButton::clicked, this, [this] {
-        model_.next();
-        settle();
-    });
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        model_.ok();
-        settle();
-    });
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        model_.cancel();
-        settle();
-    });
+    bind(previous_, [this] { model_.previous(); });
+    bind(next_, [this] { model_.next(); });
+    bind(ok_, [this] { model_.ok(); });
+    bind(cancel_, [this] { model_.cancel(); });
 
     auto* names = new QHBoxLayout;
     names->addWidget(number_);

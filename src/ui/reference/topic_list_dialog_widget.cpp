@@ -27,10 +27,7 @@ TopicListDialogWidget::TopicListDialogWidget(TopicListDialog& model, QWidget* pa
     add_ = new QPushButton(this);
     setControlId(add_, C::Add);
     add_->setAutoDefault(false);
-    connect(add_, &QPushButton::clicked, this, [this] {
-        model_.pressAdd();
-        settle();
-    });
+    bind(add_, [this] { model_.pressAdd(); });
     edit_ = new QLineEdit(this);
     setControlId(edit_, C::Edit);
     connect(edit_, &QLineEdit::textEdited, this,
@@ -38,17 +35,11 @@ TopicListDialogWidget::TopicListDialogWidget(TopicListDialog& model, QWidget* pa
     ok_ = new QPushButton(this);
     setControlId(ok_, C::Ok);
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        model_.ok();
-        settle();
-    });
+    bind(ok_, [this] { model_.ok(); });
     close_ = new QPushButton(this);
     setControlId(close_, C::Close);
     close_->setAutoDefault(false);
-    connect(close_, &QPushButton::clicked, this, [this] {
-        model_.close();
-        settle();
-    });
+    bind(close_, [this] { model_.close(); });
 
     // The add button and the edit row keep their place while hidden, so the dialog
     // does not change shape between adding and editing.

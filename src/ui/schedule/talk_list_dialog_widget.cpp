@@ -71,24 +71,15 @@ TalkListDialogWidget::TalkListDialogWidget(TalkListDialog& model, QWidget* paren
     switch_ = new QPushButton(this);
     setControlId(switch_, C::Switch);
     switch_->setAutoDefault(false);
-    connect(switch_, &QPushButton::clicked, this, [this] {
-        model_.pressSwitch();
-        settle();
-    });
+    bind(switch_, [this] { model_.pressSwitch(); });
     ok_ = new QPushButton(this);
     setControlId(ok_, C::Ok);
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        model_.ok();
-        settle();
-    });
+    bind(ok_, [this] { model_.ok(); });
     cancel_ = new QPushButton(this);
     setControlId(cancel_, C::Cancel);
     cancel_->setAutoDefault(false);
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        model_.cancel();
-        settle();
-    });
+    bind(cancel_, [this] { model_.cancel(); });
 
     // Both lists in one cell: only one of them is ever shown.
     auto* lists = new QGridLayout;
