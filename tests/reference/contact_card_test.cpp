@@ -55,13 +55,11 @@ TEST_F(ContactCardTest, SpeakerAndCoordinatorTextsAreCollectedInOrder) {
     EXPECT_EQ(v.text,
               "Gebruik de muis om het telefoonnummer te selecteren of het  \nadres te kopieren.");
     EXPECT_EQ(v.speaker.group.text, " Spreker - Jan Bakker ");
-    EXPECT_EQ(phones(v.speaker),
-              (std::vector<std::string>{"0592-123456", "06-11112222", ""}));
+    EXPECT_EQ(phones(v.speaker), (std::vector<std::string>{"0592-123456", "06-11112222", ""}));
     EXPECT_EQ(v.speaker.email.text, "jan@example.org");
     EXPECT_EQ(v.coordinator.group.text, " Lezing Coordinator - Kees Visser ");
     EXPECT_TRUE(v.coordinator.group.visible);
-    EXPECT_EQ(phones(v.coordinator),
-              (std::vector<std::string>{"kees.visser", "", ""}));
+    EXPECT_EQ(phones(v.coordinator), (std::vector<std::string>{"kees.visser", "", ""}));
     EXPECT_EQ(v.coordinator.email.text, "kees@example.org");
     EXPECT_FALSE(v.copy.visible);
 }
